@@ -1,0 +1,36 @@
+#include "SavedValues.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace zen {
+
+SavedValues::Entry& SavedValues::at(int n) {
+  return const_cast<Entry&>(std::as_const(*this).at(n));
+}
+
+const SavedValues::Entry& SavedValues::at(int n) const {
+  if (n < 1 || n > entry::kCount) {
+    throw std::out_of_range("SavedValues: entry " + std::to_string(n) + " is not in 1..35");
+  }
+  return entries_[static_cast<std::size_t>(n - 1)];
+}
+
+const std::string& SavedValues::get(int n) const { return at(n).text; }
+
+void SavedValues::set(int n, std::string text) {
+  Entry& e = at(n);
+  e.text = std::move(text);
+  // The program has written its own text now; the file's bytes no longer speak for the entry.
+  e.raw.reset();
+}
+
+const std::optional<std::string>& SavedValues::rawBytes(int n) const { return at(n).raw; }
+
+void SavedValues::setLoaded(int n, std::string text, std::string raw) {
+  Entry& e = at(n);
+  e.text = std::move(text);
+  e.raw = std::move(raw);
+}
+
+}  // namespace zen

@@ -1,0 +1,56 @@
+#pragma once
+// The calculator's persistent state: 35 text entries numbered 1 to 35 (window positions and the
+// five memory slots), kept in ZENTARIO.INI between runs.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zen {
+
+namespace entry {
+inline constexpr int kMainTop = 1;
+inline constexpr int kMainLeft = 2;
+inline constexpr int kFirstSlot = 3;     // slot k (0 = A .. 4 = E): value text at 3 + 5k
+inline constexpr int kSlotStride = 5;    // band colours 1..4 at 4 + 5k .. 7 + 5k
+inline constexpr int kSlotCount = 5;
+inline constexpr int kHelpTop = 28;
+inline constexpr int kHelpLeft = 29;
+inline constexpr int kChartTop = 30;
+inline constexpr int kChartLeft = 31;
+inline constexpr int kReserved1 = 32;
+inline constexpr int kReserved2 = 33;
+inline constexpr int kFrameTop = 34;
+inline constexpr int kFrameLeft = 35;
+inline constexpr int kCount = 35;
+
+constexpr int slotValue(int slot) { return kFirstSlot + kSlotStride * slot; }
+constexpr int slotBand(int slot, int band /* 0..3 */) { return slotValue(slot) + 1 + band; }
+}  // namespace entry
+
+class SavedValues {
+ public:
+  // Entry n, 1..35, as UTF-8 text. Out of range throws std::out_of_range (a programming error).
+  const std::string& get(int n) const;
+  void set(int n, std::string text);
+
+  // The bytes the entry was read with from the file; present until the entry is set. The settings
+  // writer gives them back unchanged, so text that is not valid Shift-JIS survives a run.
+  const std::optional<std::string>& rawBytes(int n) const;
+  void setLoaded(int n, std::string text, std::string raw);
+
+  bool operator==(const SavedValues&) const = default;
+
+ private:
+  struct Entry {
+    std::string text;
+    std::optional<std::string> raw;
+    bool operator==(const Entry&) const = default;
+  };
+  Entry& at(int n);
+  const Entry& at(int n) const;
+  std::array<Entry, entry::kCount> entries_{};
+};
+
+}  // namespace zen

@@ -1,0 +1,41 @@
+#include "TempDir.h"
+
+#include <stdlib.h>
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <system_error>
+
+namespace zen::test {
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "zentario-test-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) {
+    throw std::system_error(errno, std::system_category(), "mkdtemp " + pattern);
+  }
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  // A test may have taken permissions away; give them back so everything can go.
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void TempDir::write(const std::filesystem::path& name, std::string_view bytes) const {
+  std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out.flush()) throw std::runtime_error("cannot write " + (path_ / name).string());
+}
+
+std::string TempDir::read(const std::filesystem::path& name) const {
+  std::ifstream in(path_ / name, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + (path_ / name).string());
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace zen::test
