@@ -1,0 +1,7 @@
+#include "Views.h"
+
+namespace zen::qt {
+
+void registerAuxiliaryViews(Renderer&) {}
+
+}  // namespace zen::qt

@@ -1,0 +1,7 @@
+#include "Views.h"
+
+namespace zen::qt {
+
+void registerBrowserViews(Renderer&, QtPlatform&) {}
+
+}  // namespace zen::qt

@@ -1,0 +1,406 @@
+#include "ControlViews.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+#include <qdrawutil.h>
+
+#include "Renderer.h"
+
+namespace zen::qt {
+
+namespace {
+
+Qt::Alignment toQt(Align a) {
+  switch (a) {
+    case Align::Left: return Qt::AlignLeft;
+    case Align::Right: return Qt::AlignRight;
+    case Align::Centre: return Qt::AlignHCenter;
+  }
+  return Qt::AlignLeft;
+}
+
+QCursor toCursor(Pointer p) {
+  switch (p) {
+    case Pointer::NoDrop: return QCursor(Qt::ForbiddenCursor);
+    case Pointer::Arrow:
+    case Pointer::Default: break;
+  }
+  return QCursor(Qt::ArrowCursor);
+}
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// The sunken edge of picture boxes, swatches and bordered labels.
+void drawSunkenEdge(QPainter& p, const QRect& r) {
+  p.save();
+  p.setPen(QColor(128, 128, 128));
+  p.drawLine(r.topLeft(), r.topRight());
+  p.drawLine(r.topLeft(), r.bottomLeft());
+  p.setPen(QColor(255, 255, 255));
+  p.drawLine(r.bottomLeft(), r.bottomRight());
+  p.drawLine(r.topRight(), r.bottomRight());
+  p.restore();
+}
+
+}  // namespace
+
+void ControlView::applyCommon(QWidget* w, const Scale& scale) {
+  const Control& c = control_;
+  if (c.kind() == ControlKind::Line) {
+    const auto& line = static_cast<const Line&>(c);
+    const int margin = line.lineWidth() + 1;
+    const QPoint a(scale.px(line.x1()), scale.px(line.y1()));
+    const QPoint b(scale.px(line.x2()), scale.px(line.y2()));
+    w->setGeometry(QRect(a, b).normalized().adjusted(-margin, -margin, margin, margin));
+  } else {
+    w->setGeometry(scale.rect(c.left(), c.top(), c.width(), c.height()));
+  }
+  w->setVisible(c.visible());
+  w->setEnabled(c.enabled());
+  w->setToolTip(q(c.toolTip()));
+  w->setAccessibleName(q(c.accessibleName().empty() ? c.caption() : c.accessibleName()));
+  w->setCursor(toCursor(c.pointer()));
+}
+
+void ControlView::apply(const Scale& scale) { applyCommon(widget(), scale); }
+
+// ---------------------------------------------------------------------------------------------
+
+PaintedView::PaintedView(Control& control, Renderer& renderer, QWidget* parent)
+    : QWidget(parent), ControlView(control, renderer) {
+  setObjectName(q(control.name()));
+  setAttribute(Qt::WA_NoMousePropagation);
+  setMouseTracking(true);
+  if (control.kind() == ControlKind::Line) setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PaintedView::apply(const Scale& scale) {
+  applyCommon(this, scale);
+  if (control().kind() == ControlKind::Label) {
+    const auto& label = static_cast<const Label&>(control());
+    if (label.autoSize()) {
+      const QFontMetrics fm(toQFont(label.font()));
+      const int needed = fm.horizontalAdvance(q(label.caption())) + 2;
+      if (needed > width()) resize(needed, height());
+    }
+  }
+  update();
+}
+
+void PaintedView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  switch (control().kind()) {
+    case ControlKind::Label: paintLabel(p); break;
+    case ControlKind::PictureBox: paintPicture(p); break;
+    case ControlKind::Frame: paintFrame(p); break;
+    case ControlKind::Line: paintLine(p); break;
+    default: break;
+  }
+}
+
+void PaintedView::paintLabel(QPainter& p) {
+  const auto& label = static_cast<const Label&>(control());
+  QRect r = rect();
+  if (!label.transparent()) p.fillRect(r, toQColor(label.backColour()));
+  if (label.border()) {
+    drawSunkenEdge(p, r.adjusted(0, 0, -1, -1));
+    r = r.adjusted(2, 1, -2, -1);
+  }
+  p.setFont(toQFont(label.font()));
+  p.setPen(toQColor(label.foreColour()));
+  const QString text = q(label.caption());
+  if (label.wordWrap()) {
+    p.drawText(r, int(toQt(label.align()) | Qt::AlignTop | Qt::TextWordWrap), text);
+    return;
+  }
+  // A text wider than its label is cut with an ellipsis instead of spilling over its neighbours.
+  const QString shown = label.autoSize() ? text : p.fontMetrics().elidedText(text, Qt::ElideRight, r.width());
+  p.drawText(r, int(toQt(label.align()) | Qt::AlignVCenter), shown);
+}
+
+void PaintedView::paintPicture(QPainter& p) {
+  const auto& picture = static_cast<const PictureBox&>(control());
+  QRect r = rect();
+  if (!picture.transparent()) p.fillRect(r, toQColor(picture.backColour()));
+  if (!picture.picture().empty()) renderer().drawPicture(p, picture.picture(), QRectF(r));
+  if (!picture.printedLines().empty()) {
+    p.setFont(toQFont(picture.font()));
+    p.setPen(toQColor(picture.foreColour()));
+    const QFontMetrics fm = p.fontMetrics();
+    int y = 0;
+    p.setClipRect(r);
+    for (const auto& line : picture.printedLines()) {
+      p.drawText(QPoint(0, y + fm.ascent()), q(line));
+      y += fm.height();
+      if (y > r.height()) break;
+    }
+    p.setClipping(false);
+  }
+  if (picture.border()) drawSunkenEdge(p, r.adjusted(0, 0, -1, -1));
+}
+
+void PaintedView::paintFrame(QPainter& p) {
+  const auto& frame = static_cast<const Frame&>(control());
+  p.fillRect(rect(), toQColor(frame.backColour()));
+  p.setFont(toQFont(frame.font()));
+  const QFontMetrics fm = p.fontMetrics();
+  const int top = fm.height() / 2;
+  const QRect box = rect().adjusted(0, top, -2, -2);
+  p.setPen(QColor(128, 128, 128));
+  p.drawRect(box);
+  p.setPen(QColor(255, 255, 255));
+  p.drawRect(box.translated(1, 1));
+  const QString caption = q(frame.caption());
+  if (!caption.isEmpty()) {
+    const QRect textRect(6, 0, fm.horizontalAdvance(caption) + 4, fm.height());
+    p.fillRect(textRect, toQColor(frame.backColour()));
+    p.setPen(toQColor(frame.foreColour()));
+    p.drawText(textRect, Qt::AlignCenter, caption);
+  }
+}
+
+void PaintedView::paintLine(QPainter& p) {
+  const auto& line = static_cast<const Line&>(control());
+  const Scale& s = renderer().scale();
+  const QPoint origin = pos();
+  QPen pen(toQColor(line.foreColour()));
+  pen.setWidth(line.lineWidth());
+  pen.setCapStyle(Qt::FlatCap);
+  p.setPen(pen);
+  p.drawLine(QPoint(s.px(line.x1()), s.px(line.y1())) - origin, QPoint(s.px(line.x2()), s.px(line.y2())) - origin);
+}
+
+void PaintedView::mousePressEvent(QMouseEvent* e) {
+  e->accept();
+  pressed_ = true;
+  if (control().onMouseDown) renderer().dispatch(control().onMouseDown);
+}
+
+void PaintedView::mouseReleaseEvent(QMouseEvent* e) {
+  e->accept();
+  const bool click = pressed_ && rect().contains(e->position().toPoint());
+  pressed_ = false;
+  if (click && control().onClick) renderer().dispatch(control().onClick);
+}
+
+void PaintedView::mouseMoveEvent(QMouseEvent* e) {
+  e->accept();
+  if (control().onMouseMove) renderer().dispatch(control().onMouseMove);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+OptionView::OptionView(OptionButton& option, Renderer& renderer, QWidget* parent)
+    : QWidget(parent), ControlView(option, renderer), option_(option) {
+  setObjectName(q(option.name()));
+  setAttribute(Qt::WA_NoMousePropagation);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void OptionView::apply(const Scale& scale) {
+  applyCommon(this, scale);
+  update();
+}
+
+void OptionView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), toQColor(option_.backColour()));
+  p.setRenderHint(QPainter::Antialiasing);
+  const qreal d = std::min(width(), height()) * 0.76;
+  const QRectF mark((width() - d) / 2.0, (height() - d) / 2.0, d, d);
+  p.setPen(QPen(QColor(64, 64, 64), 1.0));
+  p.setBrush(Qt::white);
+  p.drawEllipse(mark);
+  if (option_.value()) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(mark.adjusted(d * 0.3, d * 0.3, -d * 0.3, -d * 0.3));
+  }
+}
+
+void OptionView::mousePressEvent(QMouseEvent* e) {
+  e->accept();
+  if (e->button() != Qt::LeftButton) return;
+  pressed_ = true;
+  if (option_.onMouseDown) renderer().dispatch(option_.onMouseDown);
+}
+
+void OptionView::mouseReleaseEvent(QMouseEvent* e) {
+  e->accept();
+  const bool click = pressed_ && rect().contains(e->position().toPoint());
+  pressed_ = false;
+  if (click) {
+    OptionButton& option = option_;
+    renderer().dispatch([&option] { option.userClick(); });
+  }
+}
+
+void OptionView::mouseMoveEvent(QMouseEvent* e) {
+  e->accept();
+  if (option_.onMouseMove) renderer().dispatch(option_.onMouseMove);
+}
+
+void OptionView::keyPressEvent(QKeyEvent* e) { QWidget::keyPressEvent(e); }
+
+// ---------------------------------------------------------------------------------------------
+
+ButtonView::ButtonView(CommandButton& button, Renderer& renderer, QWidget* parent)
+    : QAbstractButton(parent), ControlView(button, renderer), button_(button) {
+  setObjectName(q(button.name()));
+  setAttribute(Qt::WA_NoMousePropagation);
+  setMouseTracking(true);
+  connect(this, &QAbstractButton::clicked, this, [this] {
+    CommandButton& b = button_;
+    this->renderer().dispatch([&b] { b.press(); });
+  });
+}
+
+void ButtonView::apply(const Scale& scale) {
+  applyCommon(this, scale);
+  setText(q(button_.caption()));
+  setFocusPolicy(button_.tabIndex() >= 0 ? Qt::StrongFocus : Qt::ClickFocus);
+  update();
+}
+
+void ButtonView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QRect r = rect();
+  const bool down = isDown();
+  p.fillRect(r, toQColor(button_.backColour()));
+  if (!button_.picture().empty()) {
+    // The face picture keeps its own size, centred and cut by the button, so the face fills the
+    // button the same way whatever the screen's scale.
+    QRectF target = QRectF(r.adjusted(2, 2, -2, -2));
+    p.save();
+    p.setClipRect(target);
+    const QSizeF natural = QSizeF(renderer().scale().px(72 * 15), renderer().scale().px(39 * 15));
+    QSizeF size = natural;
+    if (button_.picture().find("quit") != std::string::npos) {
+      size = QSizeF(renderer().scale().px(62 * 15), renderer().scale().px(53 * 15));
+    }
+    QRectF pic(QPointF(target.center().x() - size.width() / 2, target.center().y() - size.height() / 2), size);
+    if (down) pic.translate(1, 1);
+    renderer().drawPicture(p, button_.picture(), pic);
+    p.restore();
+  }
+  qDrawWinButton(&p, r, palette(), down);
+  if (!button_.caption().empty()) {
+    p.setFont(toQFont(button_.font()));
+    p.setPen(isEnabled() ? toQColor(button_.foreColour()) : QColor(128, 128, 128));
+    p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, q(button_.caption()));
+  }
+  if (hasFocus()) {
+    QStyleOptionFocusRect opt;
+    opt.initFrom(this);
+    opt.rect = r.adjusted(4, 4, -4, -4);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &p, this);
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TextBoxView::TextBoxView(TextBox& box, Renderer& renderer, QWidget* parent)
+    : QLineEdit(parent), ControlView(box, renderer), box_(box) {
+  setObjectName(q(box.name()));
+  setAttribute(Qt::WA_NoMousePropagation);
+  connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
+    TextBox& b = box_;
+    const std::string text = t.toStdString();
+    this->renderer().dispatch([&b, text] { b.setText(text); });
+  });
+}
+
+void TextBoxView::apply(const Scale& scale) {
+  applyCommon(this, scale);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Base, toQColor(box_.backColour()));
+  pal.setColor(QPalette::Text, toQColor(box_.foreColour()));
+  setPalette(pal);
+  setFont(toQFont(box_.font()));
+  setAlignment(toQt(box_.align()) | Qt::AlignVCenter);
+  setMaxLength(box_.maxLength() > 0 ? box_.maxLength() : 32767);
+  setReadOnly(box_.readOnly());
+  setFocusPolicy(box_.readOnly() ? Qt::ClickFocus : Qt::StrongFocus);
+  const QString model = q(box_.text());
+  if (text() != model) setText(model);
+}
+
+void TextBoxView::mousePressEvent(QMouseEvent* e) {
+  if (box_.onMouseDown) renderer().dispatch(box_.onMouseDown);
+  QLineEdit::mousePressEvent(e);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+ScrollBarView::ScrollBarView(ScrollBar& bar, Renderer& renderer, QWidget* parent)
+    : QScrollBar(Qt::Vertical, parent), ControlView(bar, renderer), bar_(bar) {
+  setObjectName(q(bar.name()));
+  setAttribute(Qt::WA_NoMousePropagation);
+  connect(this, &QScrollBar::valueChanged, this, [this](int v) {
+    if (this->renderer().syncing()) return;
+    ScrollBar& b = bar_;
+    this->renderer().dispatch([&b, v] { b.setValue(v); });
+  });
+}
+
+void ScrollBarView::apply(const Scale& scale) {
+  applyCommon(this, scale);
+  setRange(bar_.minimum(), bar_.maximum());
+  setSingleStep(bar_.smallChange());
+  setPageStep(bar_.largeChange());
+  setValue(bar_.value());
+}
+
+// ---------------------------------------------------------------------------------------------
+
+ComboBoxView::ComboBoxView(ComboBox& box, Renderer& renderer, QWidget* parent)
+    : QComboBox(parent), ControlView(box, renderer), box_(box) {
+  setObjectName(q(box.name()));
+  setAttribute(Qt::WA_NoMousePropagation);
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  connect(this, &QComboBox::activated, this, [this](int i) {
+    if (this->renderer().syncing()) return;
+    ComboBox& b = box_;
+    this->renderer().dispatch([&b, i] { b.userChoose(i); });
+  });
+  connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& t) {
+    ComboBox& b = box_;
+    const std::string text = t.toStdString();
+    this->renderer().dispatch([&b, text] { b.setText(text); });
+  });
+}
+
+void ComboBoxView::apply(const Scale& scale) {
+  applyCommon(this, scale);
+  setFont(toQFont(box_.font()));
+  const auto& items = box_.items();
+  if (items.size() != itemsShown_ || count() != int(items.size())) {
+    clear();
+    for (const auto& item : items) addItem(q(item));
+    itemsShown_ = items.size();
+  }
+  const QString model = q(box_.text());
+  if (currentText() != model) setEditText(model);
+}
+
+void ComboBoxView::keyPressEvent(QKeyEvent* e) {
+  const int key = e->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && box_.onKeyPress) {
+    ComboBox& b = box_;
+    const std::string text = currentText().toStdString();
+    renderer().dispatch([&b, text] {
+      b.setText(text);
+      b.onKeyPress(13);
+    });
+    return;
+  }
+  QComboBox::keyPressEvent(e);
+}
+
+}  // namespace zen::qt

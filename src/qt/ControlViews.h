@@ -1,0 +1,128 @@
+#pragma once
+// One widget kind per control kind. Each copies its control's properties in apply() and forwards
+// the user's actions to the model through the renderer.
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QWidget>
+
+#include "Control.h"
+#include "Geometry.h"
+
+namespace zen::qt {
+
+class Renderer;
+
+class ControlView {
+ public:
+  ControlView(Control& control, Renderer& renderer) : control_(control), renderer_(renderer) {}
+  virtual ~ControlView() = default;
+  virtual QWidget* widget() = 0;
+  // Copies the model's properties onto the widget.
+  virtual void apply(const Scale& scale);
+  Control& control() const { return control_; }
+  std::uint64_t syncedRevision = 0;
+
+ protected:
+  Renderer& renderer() const { return renderer_; }
+  void applyCommon(QWidget* w, const Scale& scale);
+
+ private:
+  Control& control_;
+  Renderer& renderer_;
+};
+
+// Labels, picture boxes, frames and lines: drawn by us, so colours and fonts are exact.
+class PaintedView : public QWidget, public ControlView {
+ public:
+  PaintedView(Control& control, Renderer& renderer, QWidget* parent);
+  QWidget* widget() override { return this; }
+  void apply(const Scale& scale) override;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+
+ private:
+  void paintLabel(QPainter& p);
+  void paintPicture(QPainter& p);
+  void paintFrame(QPainter& p);
+  void paintLine(QPainter& p);
+  bool pressed_ = false;
+};
+
+// An option button inside its colour swatch: a round mark on the colour of its band.
+class OptionView : public QWidget, public ControlView {
+ public:
+  OptionView(OptionButton& option, Renderer& renderer, QWidget* parent);
+  QWidget* widget() override { return this; }
+  void apply(const Scale& scale) override;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
+
+ private:
+  OptionButton& option_;
+  bool pressed_ = false;
+};
+
+// A graphical command button: its background colour, its face picture and its caption.
+class ButtonView : public QAbstractButton, public ControlView {
+ public:
+  ButtonView(CommandButton& button, Renderer& renderer, QWidget* parent);
+  QWidget* widget() override { return this; }
+  void apply(const Scale& scale) override;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  CommandButton& button_;
+};
+
+class TextBoxView : public QLineEdit, public ControlView {
+ public:
+  TextBoxView(TextBox& box, Renderer& renderer, QWidget* parent);
+  QWidget* widget() override { return this; }
+  void apply(const Scale& scale) override;
+
+ protected:
+  void mousePressEvent(QMouseEvent*) override;
+
+ private:
+  TextBox& box_;
+};
+
+class ScrollBarView : public QScrollBar, public ControlView {
+ public:
+  ScrollBarView(ScrollBar& bar, Renderer& renderer, QWidget* parent);
+  QWidget* widget() override { return this; }
+  void apply(const Scale& scale) override;
+
+ private:
+  ScrollBar& bar_;
+};
+
+class ComboBoxView : public QComboBox, public ControlView {
+ public:
+  ComboBoxView(ComboBox& box, Renderer& renderer, QWidget* parent);
+  QWidget* widget() override { return this; }
+  void apply(const Scale& scale) override;
+
+ protected:
+  void keyPressEvent(QKeyEvent*) override;
+
+ private:
+  ComboBox& box_;
+  std::size_t itemsShown_ = 0;
+};
+
+}  // namespace zen::qt

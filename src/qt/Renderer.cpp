@@ -1,0 +1,279 @@
+#include "Renderer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMetaObject>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <algorithm>
+
+namespace zen::qt {
+
+namespace {
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+double screenDpi() {
+  if (QScreen* s = QGuiApplication::primaryScreen()) return s->logicalDotsPerInch();
+  return 96.0;
+}
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+WindowView::WindowView(Window& window, Renderer& renderer, QWidget* parent)
+    : QWidget(parent), window_(window), renderer_(renderer) {
+  setObjectName(q(window.name()));
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void WindowView::closeEvent(QCloseEvent* e) {
+  if (detached_ || renderer_.syncing() || renderer_.app().ended() || !window_.shown()) {
+    e->accept();
+    return;
+  }
+  // The model decides what the close box does; the view follows at the next sync.
+  e->ignore();
+  Window& w = window_;
+  renderer_.dispatch([&w] { w.closeBoxPressed(); });
+}
+
+void WindowView::moveEvent(QMoveEvent* e) {
+  QWidget::moveEvent(e);
+  if (detached_ || !isWindow()) return;
+  const QPoint p = pos();
+  appliedPosition = p;
+  const Scale& s = renderer_.scale();
+  window_.userMoved(s.twips(p.x()), s.twips(p.y()));
+}
+
+void WindowView::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  if (detached_) return;
+  const Scale& s = renderer_.scale();
+  const int w = s.twips(width());
+  const int h = s.twips(height());
+  if (w == window_.clientWidth() && h == window_.clientHeight()) return;
+  // Resizes arrive inside other events (a show, a layout); let the model hear of it afterwards.
+  QPointer<WindowView> self(this);
+  QMetaObject::invokeMethod(
+      this,
+      [self, w, h] {
+        if (!self || self->detached_) return;
+        Window& win = self->window_;
+        self->renderer_.dispatch([&win, w, h] { win.userResized(w, h); });
+      },
+      Qt::QueuedConnection);
+}
+
+void WindowView::mouseMoveEvent(QMouseEvent* e) {
+  QWidget::mouseMoveEvent(e);
+  if (detached_ || !window_.onMouseMove) return;
+  renderer_.dispatch(window_.onMouseMove);
+}
+
+void WindowView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), toQColor(window_.backColour()));
+}
+
+// ---------------------------------------------------------------------------------------------
+
+Renderer::Renderer(App& app, double logicalDpi) : app_(app), scale_(logicalDpi > 0 ? logicalDpi : screenDpi()) {}
+
+Renderer::~Renderer() {
+  for (auto& [window, view] : views_) {
+    view->detach();
+    delete view;
+  }
+  views_.clear();
+  qDeleteAll(pictures_);
+}
+
+void Renderer::dispatch(const std::function<void()>& action) {
+  if (app_.ended()) return;
+  app_.collectClosed();
+  action();
+  sync();
+}
+
+QWidget* Renderer::windowWidget(const Window& w) const {
+  auto it = views_.find(&w);
+  return it == views_.end() ? nullptr : it->second;
+}
+
+QWidget* Renderer::widget(const Control& c) const {
+  for (const auto& [window, view] : views_) {
+    auto it = view->views.find(&c);
+    if (it != view->views.end()) return it->second->widget();
+  }
+  return nullptr;
+}
+
+void Renderer::drawPicture(QPainter& p, const std::string& asset, const QRectF& target) {
+  const QString key = q(asset);
+  QSvgRenderer* svg = pictures_.value(key);
+  if (!svg) {
+    svg = new QSvgRenderer(key);
+    pictures_.insert(key, svg);
+  }
+  if (svg->isValid()) svg->render(&p, target);
+}
+
+ControlView* Renderer::createControl(Control& c, WindowView& view, QWidget* parent) {
+  if (auto it = namedFactories_.find(view.window().name() + "." + c.name()); it != namedFactories_.end()) {
+    return it->second(c, *this, parent);
+  }
+  if (auto it = kindFactories_.find(c.kind()); it != kindFactories_.end()) return it->second(c, *this, parent);
+  switch (c.kind()) {
+    case ControlKind::Label:
+    case ControlKind::PictureBox:
+    case ControlKind::Frame:
+    case ControlKind::Line: return new PaintedView(c, *this, parent);
+    case ControlKind::OptionButton: return new OptionView(static_cast<OptionButton&>(c), *this, parent);
+    case ControlKind::CommandButton: return new ButtonView(static_cast<CommandButton&>(c), *this, parent);
+    case ControlKind::TextBox: return new TextBoxView(static_cast<TextBox&>(c), *this, parent);
+    case ControlKind::ScrollBar: return new ScrollBarView(static_cast<ScrollBar&>(c), *this, parent);
+    case ControlKind::ComboBox: return new ComboBoxView(static_cast<ComboBox&>(c), *this, parent);
+    case ControlKind::Toolbar:
+    case ControlKind::Browser: break;
+  }
+  // A kind without a registered view still takes its place, as an empty area.
+  return new PaintedView(c, *this, parent);
+}
+
+WindowView* Renderer::createView(Window& w) {
+  WindowView* view = nullptr;
+  if (auto it = windowFactories_.find(w.name()); it != windowFactories_.end()) view = it->second(w, *this);
+  if (!view) {
+    QWidget* host = hostFinder_ ? hostFinder_(w) : nullptr;
+    view = new WindowView(w, *this, host);
+  }
+  if (view->isWindow()) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint;
+    switch (w.border()) {
+      case BorderStyle::FixedSingle: flags |= Qt::WindowMinimizeButtonHint; break;
+      case BorderStyle::FixedDialog: break;
+      case BorderStyle::Sizeable: break;
+    }
+    view->setWindowFlags(flags);
+  }
+  for (const auto& control : w.controls()) {
+    QWidget* parent = view;
+    if (const Control* container = control->container()) parent = view->views.at(container)->widget();
+    ControlView* cv = createControl(*control, *view, parent);
+    view->views.emplace(control.get(), cv);
+  }
+  // The keyboard's tab order follows the model's.
+  std::vector<ControlView*> ordered;
+  for (const auto& control : w.controls()) {
+    if (control->tabIndex() >= 0) ordered.push_back(view->views.at(control.get()));
+  }
+  std::stable_sort(ordered.begin(), ordered.end(),
+                   [](ControlView* a, ControlView* b) { return a->control().tabIndex() < b->control().tabIndex(); });
+  for (std::size_t i = 1; i < ordered.size(); ++i) QWidget::setTabOrder(ordered[i - 1]->widget(), ordered[i]->widget());
+
+  for (const auto& timer : w.timers()) {
+    auto* qtimer = new QTimer(view);
+    qtimer->setInterval(timer->interval());
+    Timer* model = timer.get();
+    QPointer<WindowView> guard(view);
+    connect(qtimer, &QTimer::timeout, this, [this, model, guard] {
+      if (!guard || guard->detached()) return;
+      dispatch([model] { model->tick(); });
+    });
+    view->timers.emplace(model, qtimer);
+  }
+  views_.emplace(&w, view);
+  return view;
+}
+
+void Renderer::syncTimers(WindowView& view) {
+  for (auto& [model, qtimer] : view.timers) {
+    if (model->enabled() && !qtimer->isActive()) qtimer->start();
+    if (!model->enabled() && qtimer->isActive()) qtimer->stop();
+  }
+}
+
+void Renderer::syncWindow(WindowView& view) {
+  Window& w = view.window();
+  for (auto& [control, cv] : view.views) {
+    if (cv->syncedRevision != control->revision()) {
+      cv->apply(scale_);
+      cv->syncedRevision = control->revision();
+    }
+  }
+  if (view.syncedRevision != w.revision()) {
+    view.setWindowTitle(q(w.caption()));
+    if (!w.icon().empty()) view.setWindowIcon(QIcon(q(w.icon())));
+    const QSize client(scale_.px(w.clientWidth()), scale_.px(w.clientHeight()));
+    if (w.outerWidth() > 0) {
+      view.resize(scale_.px(w.outerWidth()), scale_.px(w.outerHeight()));
+    } else if (w.border() == BorderStyle::Sizeable) {
+      if (view.size() != client) view.resize(client);
+    } else {
+      view.setFixedSize(client);
+    }
+    view.update();
+  }
+  const QPoint wanted(scale_.px(w.left()), scale_.px(w.top()));
+  if (!view.positioned || wanted != view.appliedPosition) {
+    view.move(wanted);
+    view.appliedPosition = wanted;
+    view.positioned = true;
+  }
+  if (w.shown() && !view.isVisible()) view.show();
+  if (!w.shown() && view.isVisible()) view.hide();
+  if (view.syncedRaise != w.raiseRequests()) {
+    view.syncedRaise = w.raiseRequests();
+    view.raise();
+    view.activateWindow();
+  }
+  view.syncedRevision = w.revision();
+  if (view.syncedFocus != w.focusRevision()) {
+    view.syncedFocus = w.focusRevision();
+    if (Control* f = w.focus()) {
+      if (auto it = view.views.find(f); it != view.views.end()) it->second->widget()->setFocus(Qt::OtherFocusReason);
+    }
+  }
+  syncTimers(view);
+}
+
+void Renderer::dropClosedViews() {
+  const std::vector<Window*> live = app_.windows();
+  for (auto it = views_.begin(); it != views_.end();) {
+    if (std::find(live.begin(), live.end(), it->first) == live.end()) {
+      WindowView* view = it->second;
+      view->detach();
+      for (auto& [model, qtimer] : view->timers) qtimer->stop();
+      view->hide();
+      view->deleteLater();
+      it = views_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+void Renderer::sync() {
+  if (syncing_) return;
+  syncing_ = true;
+  dropClosedViews();
+  for (Window* w : app_.windows()) {
+    auto it = views_.find(w);
+    WindowView* view = it == views_.end() ? createView(*w) : it->second;
+    syncWindow(*view);
+  }
+  syncing_ = false;
+  if (app_.ended()) {
+    for (auto& [window, view] : views_) {
+      for (auto& [model, qtimer] : view->timers) qtimer->stop();
+    }
+  }
+}
+
+}  // namespace zen::qt

@@ -1,0 +1,46 @@
+#include "App.h"
+
+#include <algorithm>
+
+#include "Form1.h"
+
+namespace zen {
+
+App::App(Platform& platform) : platform_(platform) {}
+
+App::~App() = default;
+
+void App::start() {
+  form1_ = std::make_unique<Form1>(*this);
+  form1_->Form_Load();
+}
+
+void App::closeWindow(Window& w) {
+  w.hide();
+  for (const auto& t : w.timers()) t->setEnabled(false);
+  auto it = std::find_if(windows_.begin(), windows_.end(), [&](const auto& p) { return p.get() == &w; });
+  if (it != windows_.end()) {
+    closed_.push_back(std::move(*it));
+    windows_.erase(it);
+  }
+  const bool anyShown = std::any_of(windows_.begin(), windows_.end(), [](const auto& p) { return p->shown(); });
+  if (!anyShown && !(form1_ && form1_->shown()) && !ended_) {
+    ended_ = true;
+    platform_.endProgram();
+  }
+}
+
+std::vector<Window*> App::windows() const {
+  std::vector<Window*> all;
+  if (form1_) all.push_back(form1_.get());
+  for (const auto& w : windows_) all.push_back(w.get());
+  return all;
+}
+
+void App::end() {
+  if (ended_) return;
+  ended_ = true;
+  platform_.endProgram();
+}
+
+}  // namespace zen

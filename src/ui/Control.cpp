@@ -1,0 +1,99 @@
+#include "Control.h"
+
+#include "Numbers.h"
+
+namespace zen {
+
+Control::Control(ControlKind kind, std::string name, Control* container)
+    : kind_(kind), name_(std::move(name)), container_(container) {}
+
+void Control::setBounds(int left, int top, int width, int height) {
+  setLeft(left);
+  setTop(top);
+  setWidth(width);
+  setHeight(height);
+}
+
+void OptionButton::select() {
+  if (value_) return;
+  value_ = true;
+  touch();
+  if (onClick) onClick();
+}
+
+void OptionButton::clear() {
+  if (!value_) return;
+  value_ = false;
+  touch();
+}
+
+void OptionButton::userClick() {
+  if (!value_) {
+    value_ = true;
+    touch();
+  }
+  if (onClick) onClick();
+}
+
+void TextBox::setText(std::string text) {
+  if (maxLength() > 0 && CharacterCount(text) > static_cast<std::size_t>(maxLength())) {
+    text = std::string(FirstCharacters(text, static_cast<std::size_t>(maxLength())));
+  }
+  if (text == text_) return;
+  text_ = std::move(text);
+  touch();
+  if (onChange) onChange();
+}
+
+void PictureBox::cls() {
+  if (lines_.empty()) return;
+  lines_.clear();
+  touch();
+}
+
+void PictureBox::print(std::string line) {
+  lines_.push_back(std::move(line));
+  touch();
+}
+
+void Line::setEnds(int x1, int y1, int x2, int y2) {
+  setX1(x1);
+  setY1(y1);
+  setX2(x2);
+  setY2(y2);
+}
+
+void ScrollBar::setRange(int min, int max) {
+  setMinimum(min);
+  setMaximum(max < min ? min : max);
+  if (value_ < minimum()) setValue(minimum());
+  if (value_ > maximum()) setValue(maximum());
+}
+
+void ScrollBar::setValue(int v) {
+  if (v < minimum()) v = minimum();
+  if (v > maximum()) v = maximum();
+  if (v == value_) return;
+  value_ = v;
+  touch();
+  if (onChange) onChange();
+}
+
+void ComboBox::setText(std::string text) {
+  if (text == text_) return;
+  text_ = std::move(text);
+  touch();
+}
+
+void ComboBox::addItem(std::string item) {
+  items_.push_back(std::move(item));
+  touch();
+}
+
+void ComboBox::userChoose(int i) {
+  if (i < 0 || static_cast<std::size_t>(i) >= items_.size()) return;
+  setText(items_[static_cast<std::size_t>(i)]);
+  if (onClick) onClick();
+}
+
+}  // namespace zen

@@ -1,0 +1,533 @@
+#include "Form1.h"
+
+#include <cmath>
+#include <string>
+
+#include "App.h"
+#include "Numbers.h"
+#include "Settings.h"
+
+namespace zen {
+
+namespace {
+
+const Font kDefault9{"ＭＳ Ｐゴシック", 9, false, false};
+const Font kValueFont{"ＭＳ Ｐゴシック", 9.75, true, false};
+const Font kGothic975Bold{"ＭＳ ゴシック", 9.75, true, false};
+const Font kGothic9Bold{"ＭＳ ゴシック", 9, true, false};
+const Font kGothic1125Bold{"ＭＳ ゴシック", 11.25, true, false};
+
+// Swatches stand 480 twips apart inside their frame.
+constexpr int kSwatchPitch = 480;
+constexpr int kSwatchSize = 495;
+
+struct SelectorFrame {
+  const char* frame;
+  const char* caption;
+  int left, top, width, height;
+  int swatchTop;
+  BandGroup group;
+};
+constexpr SelectorFrame kSelectorFrames[] = {
+    {"Frame1", "１帯", 240, 1080, 5055, 1215, 360, BandGroup::First},
+    {"Frame2", "２帯", 240, 2400, 5055, 975, 360, BandGroup::Second},
+    {"Frame3", "３帯", 240, 3480, 6015, 1095, 480, BandGroup::Multiplier},
+    {"Frame4", "４帯（％）", 240, 4680, 4575, 1335, 300, BandGroup::Tolerance},
+};
+
+// The holder of each option: Picture1..Picture38, then three late additions for the last
+// tolerance options.
+std::string swatchName(int option) {
+  switch (option) {
+    case 39: return "Picture49";
+    case 40: return "Picture95";
+    case 41: return "Picture96";
+    default: return "Picture" + std::to_string(option);
+  }
+}
+
+std::string groupTitle(BandGroup g) {
+  switch (g) {
+    case BandGroup::First: return "1帯";
+    case BandGroup::Second: return "2帯";
+    case BandGroup::Multiplier: return "3帯";
+    case BandGroup::Tolerance: return "4帯";
+  }
+  return {};
+}
+
+// What a screen reader says for an option: "1帯 黄 4", "3帯 金 0.1", "4帯 金 5%".
+std::string optionAccessibleName(BandGroup g, BandColour c) {
+  std::string s = groupTitle(g) + " " + std::string(nameText(c)) + " ";
+  switch (g) {
+    case BandGroup::First:
+    case BandGroup::Second: s += std::to_string(*digitOf(c)); break;
+    case BandGroup::Multiplier: s += "×" + GeneralNumberText(*multiplierOf(c)); break;
+    case BandGroup::Tolerance: s += "±" + std::string(toleranceText(c)) + "%"; break;
+  }
+  return s;
+}
+
+struct Placement {
+  const char* name;
+  int left, top, width, height;
+};
+
+// The drawing: body pieces and bands from left to right.
+constexpr Placement kBodyPieces[] = {
+    {"Picture41", 5880, 480, 135, 495}, {"Picture43", 6240, 480, 135, 495}, {"Picture45", 6600, 480, 135, 495}};
+constexpr Placement kBands[] = {
+    {"Picture40", 5640, 480, 255, 495}, {"Picture42", 6000, 480, 255, 495},
+    {"Picture44", 6360, 480, 255, 495}, {"Picture46", 6720, 480, 255, 495}};
+constexpr const char* kBandLabelNames[] = {"Label7", "Label8", "Label9", "Label10"};
+
+struct LeaderLine {
+  const char* name;
+  int x1, y1, x2, y2;
+  Rgb colour;
+};
+constexpr LeaderLine kLeaderLines[] = {
+    {"Line1", 5760, 960, 5760, 1680, 0x404080}, {"Line2", 5280, 1680, 5760, 1680, 0x004080},
+    {"Line3", 6120, 960, 6120, 3000, 0x0000FF}, {"Line4", 5280, 3000, 6120, 3000, 0x0000FF},
+    {"Line6", 6480, 960, 6480, 4200, 0x0080FF}, {"Line5", 6240, 4200, 6480, 4200, 0x0080FF},
+    {"Line7", 6840, 960, 6840, 5280, 0x00FFFF}, {"Line8", 4800, 5280, 6840, 5280, 0x00FFFF}};
+
+// The memory panel's placeholder design contents; the start-up replaces them from the settings.
+struct SlotDesign {
+  const char* value;
+  BandColour bands[4];
+};
+constexpr SlotDesign kSlotDesign[] = {
+    {"15Ω", {BandColour::Brown, BandColour::Green, BandColour::Black, BandColour::Gold}},
+    {"33KΩ", {BandColour::Orange, BandColour::Orange, BandColour::Orange, BandColour::Gold}},
+    {"750KΩ", {BandColour::Purple, BandColour::Green, BandColour::Yellow, BandColour::Gold}},
+    {"840KΩ", {BandColour::Grey, BandColour::Yellow, BandColour::Yellow, BandColour::Gold}},
+    {"100MΩ", {BandColour::Brown, BandColour::Black, BandColour::Purple, BandColour::Gold}},
+};
+constexpr int kSlotRowTops[] = {480, 960, 1440, 1920, 2400};
+constexpr int kSlotRowHeight = 375;
+// Left and width of the nine pieces of a slot's drawing: end, band, body, band, body, band, body,
+// band, end.
+constexpr int kSlotPieceLeft[] = {1320, 1560, 1800, 1920, 2160, 2280, 2520, 2640, 2880};
+constexpr int kSlotPieceWidth[] = {255, 255, 135, 255, 135, 255, 135, 255, 375};
+
+struct CommandDesign {
+  const char* name;
+  const char* caption;
+  int left, top, width, height;
+  Rgb back;
+};
+
+}  // namespace
+
+Form1::Form1(App& app) : Window(app, "Form1") {
+  setCaption("カラ-コ-ド抵抗");
+  setClientSize(8325, 9690);
+  move(1830, 1800);
+  setBackColour(kForm1Back);
+  setBorder(BorderStyle::FixedSingle);
+  setIcon(":/assets/zentario.svg");
+  setFont(Font{"ＭＳ Ｐゴシック", 8.25, false, false});
+  buildTitleAndDrawing();
+  buildSelectors();
+  buildValuePanel();
+  buildMemoryPanel();
+  buildClockAndCommands();
+  onMouseMove = [this] { Form_MouseMove(); };
+}
+
+void Form1::buildTitleAndDrawing() {
+  auto& icon = add<PictureBox>("Picture48");
+  icon.setBounds(360, 240, 540, 540);
+  icon.setPicture(":/assets/zentario.svg");
+  icon.setAccessibleName("ZENTARIO");
+
+  auto title = [this](const char* name, const char* caption, int left, int top, int width, double size,
+                      Align align, Rgb fore) {
+    auto& l = add<Label>(name);
+    l.setBounds(left, top, width, 255);
+    l.setCaption(caption);
+    l.setFont(Font{"ＭＳ Ｐゴシック", size, true, false});
+    l.setAlign(align);
+    l.setForeColour(fore);
+    l.setTransparent(true);
+  };
+  title("Label6", "色 帯 ", 2160, 360, 615, 11.25, Align::Right, 0x0000FF);
+  title("Label14", "抵 抗", 2880, 360, 615, 11.25, Align::Centre, kForm1Text);
+  title("Label21", "Ver 1.95", 3840, 720, 855, 8.25, Align::Centre, kForm1Text);
+
+  auto& leftCap = add<PictureBox>("Picture39");
+  leftCap.setBounds(5160, 480, 495, 495);
+  leftCap.setBackColour(kBodyColour);
+  leftCap.setPicture(":/assets/cap-left.svg");
+  for (const auto& p : kBodyPieces) {
+    auto& body = add<PictureBox>(p.name);
+    body.setBounds(p.left, p.top, p.width, p.height);
+    body.setBackColour(kBodyColour);
+  }
+  for (std::size_t i = 0; i < 4; ++i) {
+    auto& band = add<PictureBox>(kBands[i].name);
+    band.setBounds(kBands[i].left, kBands[i].top, kBands[i].width, kBands[i].height);
+    bandPictures_[i] = &band;
+    auto& label = add<Label>(kBandLabelNames[i]);
+    label.setBounds(kBands[i].left, 240, 255, 255);
+    label.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
+    label.setAlign(Align::Centre);
+    label.setForeColour(kSystemWindowText);
+    label.setTransparent(true);
+    bandLabels_[i] = &label;
+  }
+  auto& rightCap = add<PictureBox>("Picture47");
+  rightCap.setBounds(6960, 480, 615, 495);
+  rightCap.setBackColour(kBodyColour);
+  rightCap.setPicture(":/assets/cap-right.svg");
+
+  for (const auto& l : kLeaderLines) {
+    auto& line = add<Line>(l.name);
+    line.setEnds(l.x1, l.y1, l.x2, l.y2);
+    line.setForeColour(l.colour);
+    line.setLineWidth(2);
+  }
+}
+
+void Form1::buildSelectors() {
+  for (const auto& f : kSelectorFrames) {
+    auto& frame = add<Frame>(f.frame);
+    frame.setBounds(f.left, f.top, f.width, f.height);
+    frame.setCaption(f.caption);
+    frame.setFont(kDefault9);
+    const OptionRange range = optionRange(f.group);
+    for (int n = range.first; n <= range.last; ++n) {
+      const BandColour colour = *optionColour(f.group, n);
+      const Rgb display = displayColour(colour);
+      auto& holder = add<PictureBox>(swatchName(n), &frame);
+      holder.setBounds(120 + kSwatchPitch * (n - range.first), f.swatchTop, kSwatchSize, kSwatchSize);
+      // The white multiplier's holder keeps the desktop's window colour; its option is white.
+      holder.setBackColour(n == 30 ? kSystemWindowBackground : display);
+      holder.setBorder(true);
+      auto& option = add<OptionButton>("Option" + std::to_string(n), &holder);
+      option.setBounds(120, 120, 255, 255);
+      option.setBackColour(display);
+      option.setAccessibleName(optionAccessibleName(f.group, colour));
+      options_[static_cast<std::size_t>(n - 1)] = &option;
+      swatches_[static_cast<std::size_t>(n - 1)] = &holder;
+
+      switch (f.group) {
+        case BandGroup::First:
+          option.onClick = n == 1 ? std::function<void()>([this] { Option1_Click(); })
+                                  : [this, d = n - 1] { firstBandChoice(d); };
+          break;
+        case BandGroup::Second:
+          option.onClick = n == 11 ? std::function<void()>([this] { Option11_Click(); })
+                                   : [this, d = n - 11] { secondBandChoice(d); };
+          break;
+        case BandGroup::Multiplier:
+          option.onClick = [this, colour] { multiplierChoice(colour); };
+          option.onMouseDown = [this] { multiplierMouseDown(); };
+          if (colour == BandColour::Gold || colour == BandColour::Silver) {
+            option.setPointer(Pointer::Arrow);
+            option.onMouseMove = [this, colour] { goldSilverHint(colour); };
+          }
+          break;
+        case BandGroup::Tolerance:
+          option.onClick = [this, colour] { toleranceChoice(colour); };
+          break;
+      }
+    }
+    auto legend = [&](const char* name, const char* caption, int top, Rgb fore) {
+      auto& l = add<Label>(name, &frame);
+      l.setBounds(120, top, f.width - 180, 195);
+      l.setCaption(caption);
+      l.setForeColour(fore);
+      l.setFont(kDefault9);
+      l.setTransparent(true);
+      l.setAutoSize(true);
+    };
+    if (f.group == BandGroup::First) {
+      legend("Label11",
+             "   ク　　    チ        ア       ダ       キ        ミ        ア       ム       ハ       シ", 960,
+             kForm1Text);
+    } else if (f.group == BandGroup::Multiplier) {
+      legend("Label12",
+             "    ０        １        ２        ３        ４        ５        ６        ７        ８        ９ "
+             "       0.1     0.01",
+             240, kForm1Text);
+    } else if (f.group == BandGroup::Tolerance) {
+      legend("Label13", "  0.05    0.1   0.25    0.5     1       2      5      10     20", 900, 0x800000);
+    }
+  }
+}
+
+void Form1::buildValuePanel() {
+  auto& frame = add<Frame>("Frame5");
+  frame.setBounds(480, 6240, 2655, 3015);
+  frame.setCaption("抵抗値 ＆ 入力");
+  frame.setFont(kDefault9);
+
+  auto& entry = add<TextBox>("Text5", &frame);
+  entry.setBounds(480, 360, 1455, 330);
+  entry.setBackColour(kEntryBack);
+  entry.setForeColour(kSystemWindowText);
+  entry.setFont(kValueFont);
+  entry.setAlign(Align::Right);
+  entry.setMaxLength(10);
+  entry.setTabIndex(0);
+  entry.setAccessibleName("抵抗値 入力");
+  entry.onChange = [this] { Text5_Change(); };
+  entry.onMouseDown = [this] { Text5_MouseDown(); };
+
+  auto& separator = add<Line>("Line9", &frame);
+  separator.setEnds(120, 840, 2520, 840);
+  separator.setForeColour(0xFF00FF);
+
+  struct ValueBox {
+    const char* box;
+    int top;
+    Rgb fore;
+    const char* label;
+    const char* unit;
+  };
+  constexpr ValueBox kValueBoxes[] = {{"Text1", 960, kForm1Text, "Label1", "Ω"},
+                                      {"Text2", 1440, 0x400000, "Label2", "ＫΩ"},
+                                      {"Text3", 1920, 0x400000, "Label3", "ＭΩ"}};
+  for (std::size_t i = 0; i < 3; ++i) {
+    const auto& v = kValueBoxes[i];
+    auto& box = add<TextBox>(v.box, &frame);
+    box.setBounds(480, v.top, 1455, 270);
+    box.setBackColour(kValueBack);
+    box.setForeColour(v.fore);
+    box.setFont(kValueFont);
+    box.setAlign(Align::Right);
+    box.setReadOnly(true);
+    box.setAccessibleName(std::string("抵抗値 ") + v.unit);
+    if (i == 0) box.setMaxLength(10);
+    text_[i] = &box;
+    auto& unit = add<Label>(v.label, &frame);
+    unit.setBounds(2040, v.top + 120, 495, 255);
+    unit.setCaption(v.unit);
+    unit.setFont(kDefault9);
+    unit.setTransparent(true);
+  }
+  auto& toleranceLabel = add<Label>("Label4", &frame);
+  toleranceLabel.setBounds(480, 2520, 855, 255);
+  toleranceLabel.setCaption("誤差（±）");
+  toleranceLabel.setFont(kDefault9);
+  toleranceLabel.setTransparent(true);
+  auto& tolerance = add<TextBox>("Text4", &frame);
+  tolerance.setBounds(1320, 2400, 615, 285);
+  tolerance.setBackColour(kValueBack);
+  tolerance.setForeColour(0x800000);
+  tolerance.setFont(kValueFont);
+  tolerance.setAlign(Align::Centre);
+  tolerance.setReadOnly(true);
+  tolerance.setAccessibleName("誤差 ％");
+  text_[3] = &tolerance;
+  auto& percent = add<Label>("Label5", &frame);
+  percent.setBounds(2040, 2520, 375, 255);
+  percent.setCaption("％");
+  percent.setFont(kDefault9);
+  percent.setTransparent(true);
+  text_[4] = &entry;
+}
+
+void Form1::buildMemoryPanel() {
+  auto& frame = add<Frame>("Frame6");
+  frame.setBounds(3720, 6240, 4095, 3015);
+  frame.setCaption("色帯値保存");
+  frame.setFont(kDefault9);
+
+  auto& copy = add<Label>("Label20", &frame);
+  copy.setBounds(3360, 240, 615, 135);
+  copy.setCaption("COPY");
+  copy.setFont(Font{"ＭＳ Ｐゴシック", 8.25, true, false});
+  copy.setAlign(Align::Centre);
+  copy.setTransparent(true);
+
+  for (int k = 0; k < 5; ++k) {
+    const int rowTop = kSlotRowTops[k];
+    const int firstPicture = 50 + 9 * k;
+    for (int piece = 0; piece < 9; ++piece) {
+      auto& p = add<PictureBox>("Picture" + std::to_string(firstPicture + piece), &frame);
+      p.setBounds(kSlotPieceLeft[piece], rowTop, kSlotPieceWidth[piece], kSlotRowHeight);
+      if (piece % 2 == 1) {
+        const int band = piece / 2;
+        p.setBackColour(displayColour(kSlotDesign[k].bands[band]));
+        slotBands_[static_cast<std::size_t>(k)][static_cast<std::size_t>(band)] = &p;
+      } else {
+        p.setBackColour(kBodyColour);
+      }
+    }
+    auto& label = add<Label>("Label" + std::to_string(15 + k), &frame);
+    label.setBounds(120, rowTop + 120, 1095, 195);
+    label.setCaption(kSlotDesign[k].value);
+    label.setFont(kValueFont);
+    label.setAlign(Align::Right);
+    label.setTransparent(true);
+    slotLabels_[static_cast<std::size_t>(k)] = &label;
+
+    auto& button = add<CommandButton>("Command" + std::to_string(2 + k), &frame);
+    button.setBounds(3480, rowTop, 375, 375);
+    button.setCaption(std::string(1, static_cast<char>('A' + k)));
+    button.setBackColour(0x00FF00);
+    button.setForeColour(kSystemWindowText);
+    button.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
+    button.setTabIndex(10 + k);
+    button.setAccessibleName(std::string("色帯値保存 ") + static_cast<char>('A' + k));
+    button.onClick = [this, k] { StoreSlot(k); };
+  }
+}
+
+void Form1::buildClockAndCommands() {
+  struct ClockLabel {
+    const char* name;
+    const char* caption;
+    int left, top, width, height;
+    Font font;
+    Rgb fore;
+    Align align;
+  };
+  const ClockLabel clock[] = {
+      {"Label26", "V195年", 7080, 1320, 1095, 255, kGothic1125Bold, 0xFF0000, Align::Right},
+      {"Label23", "月日", 7200, 1800, 975, 255, kGothic9Bold, 0x800000, Align::Right},
+      {"Label27", "", 7440, 2040, 255, 255, kGothic9Bold, 0x000000, Align::Centre},
+      {"Label28", "曜日", 7680, 2040, 495, 255, kGothic9Bold, 0x800000, Align::Left},
+      {"Label24", "09:10:00", 6960, 2280, 1230, 285, kGothic1125Bold, 0xFF0000, Align::Right},
+  };
+  for (const auto& c : clock) {
+    auto& l = add<Label>(c.name);
+    l.setBounds(c.left, c.top, c.width, c.height);
+    l.setCaption(c.caption);
+    l.setFont(c.font);
+    l.setForeColour(c.fore);
+    l.setAlign(c.align);
+    l.setTransparent(true);
+  }
+  auto& time = get<Label>("Label24");
+  time.setTransparent(false);
+  time.setBorder(true);
+  time.setBackColour(kValueBack);
+
+  const CommandDesign commands[] = {
+      {"Command8", "HELP", 7080, 2880, 1095, 375, 0xFF0000},
+      {"Command7", "色帯表", 7080, 3480, 1095, 375, 0x000000},
+      {"Command10", "情  報", 7080, 4080, 1095, 375, kSystemButtonFace},
+      {"Command9", "W E V", 7080, 4680, 1095, 375, kSystemButtonFace},
+  };
+  int tab = 1;
+  for (const auto& c : commands) {
+    auto& b = add<CommandButton>(c.name);
+    b.setBounds(c.left, c.top, c.width, c.height);
+    b.setCaption(c.caption);
+    b.setBackColour(c.back);
+    b.setForeColour(kSystemWindowText);
+    b.setFont(kGothic975Bold);
+    b.setPicture(":/assets/button-face.svg");
+    b.setTabIndex(tab++);
+  }
+  get<CommandButton>("Command8").onClick = [this] { Command8_Click(); };
+  get<CommandButton>("Command7").onClick = [this] { Command7_Click(); };
+  get<CommandButton>("Command10").onClick = [this] { Command10_Click(); };
+  get<CommandButton>("Command9").onClick = [this] { Command9_Click(); };
+
+  auto& quit = add<CommandButton>("Command1");
+  quit.setBounds(7080, 5280, 1095, 735);
+  quit.setPicture(":/assets/quit.svg");
+  quit.setBackColour(kSystemButtonFace);
+  quit.setAccessibleName("終了");
+  quit.setTabIndex(tab++);
+  quit.onClick = [this] { Command1_Click(); };
+
+  auto& cls = add<CommandButton>("Command11");
+  cls.setBounds(5280, 5520, 855, 375);
+  cls.setCaption("CLS");
+  cls.setBackColour(kSystemButtonFace);
+  cls.setForeColour(kSystemWindowText);
+  cls.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
+  cls.setTabIndex(tab++);
+  cls.onClick = [this] { Command11_Click(); };
+
+  auto& hint = add<Label>("Label29");
+  hint.setBounds(5280, 4680, 855, 135);
+  hint.setAlign(Align::Centre);
+  hint.setBackColour(kForm1Back);
+  hint.setFont(Font{"ＭＳ Ｐゴシック", 6.75, false, false});
+  label29_ = &hint;
+
+  auto& link = add<Label>("Label25");
+  link.setBounds(960, 9360, 1815, 255);
+  link.setCaption("Soranoのホームページ");
+  link.setAlign(Align::Centre);
+  link.setForeColour(kLinkColour);
+  link.setFont(kDefault9);
+  link.setTransparent(true);
+  link.onClick = [this] { Label25_Click(); };
+  link.onMouseMove = [this] { Label25_MouseMove(); };
+  label25_ = &link;
+
+  auto& author = add<Label>("Label22");
+  author.setBounds(6960, 9360, 855, 255);
+  author.setCaption("Nagareya");
+  author.setFont(Font{"ＭＳ Ｐゴシック", 9, false, true});
+  author.setForeColour(0xFF8080);
+  author.setTransparent(true);
+
+  timer1_ = &addTimer("Timer1", 100);
+  timer1_->setEnabled(true);
+  timer1_->onTick = [this] { Timer1_Timer(); };
+  timer2_ = &addTimer("Timer2", 100);
+  timer2_->onTick = [this] { Timer2_Timer(); };
+}
+
+void Form1::Form_Load() {
+  App& a = app();
+  a.savedValues() = SavedValues{};
+  a.helpLines().fill(std::string());
+  a.setAuxWindowFlag(kAuxClosed);
+  a.setAppFolder(a.platform().currentDirectory());
+  LoadSettings(a.appFolder(), a.savedValues());
+
+  // A position that is missing, not a number or off the screens people use falls back to 60.
+  auto checkPosition = [&](int entryNumber, double upper) {
+    const double v = LeadingNumber(a.savedValues().get(entryNumber));
+    if (!(v >= 1000 && v <= upper)) a.savedValues().set(entryNumber, "60");
+  };
+  checkPosition(entry::kMainTop, 6000);
+  checkPosition(entry::kMainLeft, 17000);
+  const auto twips = [&](int n) {
+    return static_cast<int>(std::lround(LeadingNumber(a.savedValues().get(n))));
+  };
+  move(twips(entry::kMainLeft), twips(entry::kMainTop));
+
+  show();
+  Timer1().setEnabled(true);
+  Timer2().setEnabled(true);
+  setFocus(Text5());
+  selectResetOptions();
+  paintResetBands();
+  RestoreSlots();
+}
+
+void Form1::Timer2_Timer() {
+  app().savedValues().set(entry::kMainTop, SignedNumberText(top()));
+  app().savedValues().set(entry::kMainLeft, SignedNumberText(left()));
+}
+
+void Form1::Command1_Click() {
+  App& a = app();
+  closeFrameWindow();
+  const SaveResult saved = SaveSettings(a.appFolder(), a.savedValues());
+  Timer1().setEnabled(false);
+  if (!saved.ok) {
+    a.platform().messageBox("設定を保存できませんでした。\n" + (a.appFolder() / kSettingsFileName).string() + "\n" +
+                                saved.error,
+                            "カラ-コ-ド抵抗");
+  }
+  a.end();
+}
+
+void Form1::closeBoxPressed() {
+  // The close box writes nothing: only the Quit button keeps this run's slots and positions.
+  Window::closeBoxPressed();
+}
+
+}  // namespace zen

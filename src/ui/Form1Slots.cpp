@@ -1,0 +1,65 @@
+// The five memory slots A..E and the CLS button.
+
+#include <cmath>
+
+#include "App.h"
+#include "Form1.h"
+#include "Numbers.h"
+#include "SavedValues.h"
+
+namespace zen {
+
+namespace {
+// A stored band colour as a paint colour: anything that is not a 24-bit colour paints black.
+Rgb storedColour(const std::string& text) {
+  const double v = LeadingNumber(text);
+  if (!(v >= 0 && v <= 0xFFFFFF)) return 0x000000;
+  return static_cast<Rgb>(std::lround(v));
+}
+}  // namespace
+
+std::string Form1::SlotValueText() const {
+  if (option(31).value() || option(32).value()) return Text1().text() + "Ω";
+  const std::size_t n = CharacterCount(Text1().text());
+  if (n <= 3) return Text1().text() + "Ω";
+  if (n <= 6) return Text2().text() + "KΩ";
+  return Text3().text() + "MΩ";
+}
+
+void Form1::StoreSlot(int slot) {
+  App& a = app();
+  a.platform().beep();
+  slotLabel(slot).setCaption(SlotValueText());
+  for (int b = 0; b < 4; ++b) {
+    a.savedValues().set(entry::slotBand(slot, b), std::to_string(bandPicture(static_cast<Band>(b)).backColour()));
+  }
+  a.savedValues().set(entry::slotValue(slot), slotLabel(slot).caption());
+  for (int b = 0; b < 4; ++b) {
+    slotBand(slot, b).setBackColour(storedColour(a.savedValues().get(entry::slotBand(slot, b))));
+  }
+}
+
+void Form1::RestoreSlots() {
+  const SavedValues& values = app().savedValues();
+  for (int k = 0; k < entry::kSlotCount; ++k) {
+    slotLabel(k).setCaption(values.get(entry::slotValue(k)));
+    for (int b = 0; b < 4; ++b) slotBand(k, b).setBackColour(storedColour(values.get(entry::slotBand(k, b))));
+  }
+}
+
+void Form1::Command11_Click() {
+  app().platform().beep();
+  option(1).select();
+  for (int n = 2; n <= 20; ++n) option(n).clear();
+  option(21).select();
+  for (int n = 22; n <= 32; ++n) option(n).clear();
+  selectResetOptions();
+  paintResetBands();
+  Text1().setText("");
+  Text2().setText("");
+  Text3().setText("");
+  Text5().setText("");
+  setFocus(Text5());
+}
+
+}  // namespace zen

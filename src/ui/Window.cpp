@@ -1,0 +1,102 @@
+#include "Window.h"
+
+#include "App.h"
+
+namespace zen {
+
+Window::Window(App& app, std::string name) : app_(app), name_(std::move(name)) {}
+
+Window::~Window() = default;
+
+Control* Window::find(std::string_view name) const {
+  auto it = controlsByName_.find(std::string(name));
+  return it == controlsByName_.end() ? nullptr : it->second;
+}
+
+Timer& Window::addTimer(std::string name, int intervalMs) {
+  timers_.push_back(std::make_unique<Timer>(std::move(name), intervalMs));
+  return *timers_.back();
+}
+
+void Window::setCaption(std::string c) {
+  if (c == caption_) return;
+  caption_ = std::move(c);
+  touch();
+}
+
+void Window::move(int left, int top) {
+  left_ = left;
+  top_ = top;
+  touch();
+}
+
+void Window::setOuterSize(int width, int height) {
+  outerWidth_ = width;
+  outerHeight_ = height;
+  touch();
+}
+
+void Window::setClientSize(int width, int height) {
+  clientWidth_ = width;
+  clientHeight_ = height;
+  touch();
+}
+
+void Window::setBackColour(Rgb c) {
+  backColour_ = c;
+  touch();
+}
+
+void Window::setBorder(BorderStyle b) {
+  border_ = b;
+  touch();
+}
+
+void Window::setIcon(std::string asset) {
+  icon_ = std::move(asset);
+  touch();
+}
+
+void Window::setFont(Font f) {
+  font_ = std::move(f);
+  touch();
+}
+
+void Window::show() {
+  if (shown_) return;
+  shown_ = true;
+  touch();
+}
+
+void Window::hide() {
+  if (!shown_) return;
+  shown_ = false;
+  touch();
+}
+
+void Window::bringToFront() {
+  show();
+  ++raiseRequests_;
+  touch();
+}
+
+void Window::setFocus(Control& c) {
+  focus_ = &c;
+  ++focusRevision_;
+}
+
+void Window::userMoved(int left, int top) {
+  left_ = left;
+  top_ = top;
+}
+
+void Window::userResized(int clientWidth, int clientHeight) {
+  if (clientWidth == clientWidth_ && clientHeight == clientHeight_) return;
+  clientWidth_ = clientWidth;
+  clientHeight_ = clientHeight;
+  if (onResize) onResize();
+}
+
+void Window::closeBoxPressed() { app_.closeWindow(*this); }
+
+}  // namespace zen

@@ -1,0 +1,135 @@
+#pragma once
+// A window of the model: its controls (in creation order, which is also the drawing order),
+// its timers, its position on the screen and the keyboard focus.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <unordered_map>
+#include <vector>
+
+#include "Control.h"
+#include "Timer.h"
+
+namespace zen {
+
+class App;
+
+enum class BorderStyle {
+  FixedSingle,  // fixed size; minimise button and close box
+  FixedDialog,  // fixed size; close box only
+  Sizeable,
+};
+
+class Window {
+ public:
+  Window(App& app, std::string name);
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  App& app() const { return app_; }
+  const std::string& name() const { return name_; }
+
+  // Controls, in creation order; a container is always created before what it holds.
+  const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+  Control* find(std::string_view name) const;
+  template <class T>
+  T& get(std::string_view name) const {
+    return dynamic_cast<T&>(*controlsByName_.at(std::string(name)));
+  }
+
+  const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
+
+  // Window-level properties; revision() counts their changes.
+  std::uint64_t revision() const { return revision_; }
+  const std::string& caption() const { return caption_; }
+  void setCaption(std::string c);
+  // Outer position on the screen in twips, as the settings file keeps it.
+  int left() const { return left_; }
+  int top() const { return top_; }
+  void move(int left, int top);
+  // Outer size in twips for windows placed with a size (the browser's frame); 0 keeps the
+  // client size.
+  int outerWidth() const { return outerWidth_; }
+  int outerHeight() const { return outerHeight_; }
+  void setOuterSize(int width, int height);
+  int clientWidth() const { return clientWidth_; }
+  int clientHeight() const { return clientHeight_; }
+  void setClientSize(int width, int height);
+  Rgb backColour() const { return backColour_; }
+  void setBackColour(Rgb c);
+  BorderStyle border() const { return border_; }
+  void setBorder(BorderStyle b);
+  const std::string& icon() const { return icon_; }
+  void setIcon(std::string asset);
+  Font font() const { return font_; }
+  void setFont(Font f);
+
+  bool shown() const { return shown_; }
+  void show();
+  void hide();
+  // Asks the desktop to raise the window and make it active.
+  void bringToFront();
+  std::uint64_t raiseRequests() const { return raiseRequests_; }
+
+  // Keyboard focus, as the model wants it. focusRevision() counts requests, so giving the focus
+  // to the control that already has it still reaches the screen.
+  Control* focus() const { return focus_; }
+  void setFocus(Control& c);
+  std::uint64_t focusRevision() const { return focusRevision_; }
+
+  // From the Qt layer: the user moved or resized the window, or the focus moved. These record what
+  // the screen already shows and ask for nothing.
+  void userMoved(int left, int top);
+  void userResized(int clientWidth, int clientHeight);
+  void userFocused(Control* c) { focus_ = c; }
+  // The user pressed the title bar's close box.
+  virtual void closeBoxPressed();
+  // Runs after the client size changed by the user.
+  std::function<void()> onResize;
+  // The pointer moved over the bare window background.
+  std::function<void()> onMouseMove;
+
+ protected:
+  template <class T>
+  T& add(std::string name, Control* container = nullptr) {
+    static_assert(std::is_base_of_v<Control, T>);
+    auto owned = std::make_unique<T>(name, container);
+    T& ref = *owned;
+    controlsByName_.emplace(std::move(name), owned.get());
+    controls_.push_back(std::move(owned));
+    return ref;
+  }
+  Timer& addTimer(std::string name, int intervalMs);
+
+ private:
+  void touch() { ++revision_; }
+
+  App& app_;
+  std::string name_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::unordered_map<std::string, Control*> controlsByName_;
+  std::vector<std::unique_ptr<Timer>> timers_;
+  std::uint64_t revision_ = 1;
+  std::string caption_;
+  int left_ = 0;
+  int top_ = 0;
+  int outerWidth_ = 0;
+  int outerHeight_ = 0;
+  int clientWidth_ = 0;
+  int clientHeight_ = 0;
+  Rgb backColour_ = 0xFFC0C0;
+  BorderStyle border_ = BorderStyle::FixedSingle;
+  std::string icon_;
+  Font font_{};
+  bool shown_ = false;
+  std::uint64_t raiseRequests_ = 0;
+  Control* focus_ = nullptr;
+  std::uint64_t focusRevision_ = 0;
+};
+
+}  // namespace zen

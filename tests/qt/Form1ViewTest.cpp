@@ -1,0 +1,134 @@
+// The calculator window on real widgets: placement, colours, clicks and typing.
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <cstdlib>
+#include <memory>
+
+#include "App.h"
+#include "Form1.h"
+#include "QtTestSupport.h"
+#include "Renderer.h"
+#include "TempDir.h"
+
+namespace zen::test {
+namespace {
+
+class Form1ViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform = std::make_unique<RecordingQtPlatform>(folder.path());
+    app = std::make_unique<App>(*platform);
+    renderer = std::make_unique<qt::Renderer>(*app, 96.0);
+    app->start();
+    renderer->sync();
+    processEvents();
+  }
+  void TearDown() override {
+    renderer.reset();
+    app.reset();
+  }
+  Form1& form() { return app->form1(); }
+  QWidget* widget(const std::string& name) { return renderer->widget(*form().find(name)); }
+  QWidget* window() { return renderer->windowWidget(form()); }
+  // The centre of a control in the window's pixels.
+  QPoint centreInWindow(const std::string& name) {
+    QWidget* w = widget(name);
+    return w->mapTo(window(), w->rect().center());
+  }
+
+  TempDir folder;
+  std::unique_ptr<RecordingQtPlatform> platform;
+  std::unique_ptr<App> app;
+  std::unique_ptr<qt::Renderer> renderer;
+};
+
+TEST_F(Form1ViewTest, WindowHasItsCaptionFixedSizeAndClientArea) {
+  QWidget* w = window();
+  ASSERT_NE(w, nullptr);
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(w->windowTitle(), QStringLiteral("カラ-コ-ド抵抗"));
+  EXPECT_EQ(w->size(), QSize(555, 646));  // 8325 x 9690 twips at 96 dpi
+  EXPECT_EQ(w->minimumSize(), w->maximumSize());
+  EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(Form1ViewTest, ControlsSitAtTheirPixelsInsideTheirContainers) {
+  struct Case {
+    const char* name;
+    QRect geometry;  // relative to the container, pixels at 96 dpi
+  };
+  const Case cases[] = {
+      {"Picture40", QRect(376, 32, 17, 33)},  // 5640,480 255x495 twips
+      {"Picture46", QRect(448, 32, 17, 33)},
+      {"Frame1", QRect(16, 72, 337, 81)},
+      {"Picture1", QRect(8, 24, 33, 33)},     // first swatch inside Frame1
+      {"Option1", QRect(8, 8, 17, 17)},       // option inside its swatch
+      {"Text5", QRect(32, 24, 97, 22)},       // inside Frame5
+      {"Command1", QRect(472, 352, 73, 49)},
+      {"Label25", QRect(64, 624, 121, 17)},
+  };
+  for (const auto& c : cases) {
+    QWidget* w = widget(c.name);
+    ASSERT_NE(w, nullptr) << c.name;
+    EXPECT_EQ(w->geometry(), c.geometry) << c.name;
+    EXPECT_EQ(w->objectName(), QString::fromLatin1(c.name));
+  }
+  EXPECT_EQ(widget("Option1")->parentWidget(), widget("Picture1"));
+  EXPECT_EQ(widget("Picture1")->parentWidget(), widget("Frame1"));
+}
+
+TEST_F(Form1ViewTest, StartShowsResetBandsAndSwatchColours) {
+  const QImage image = grabImage(*window());
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture40")), 0x000000u);
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture42")), 0x000000u);
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture44")), 0x00C0C0u);
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture46")), 0x00C0C0u);
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture41")), 0x80C0FFu);
+  // A swatch shows its band colour around its option.
+  QWidget* swatch = widget("Picture5");
+  EXPECT_EQ(pixelAt(image, swatch->mapTo(window(), QPoint(3, 3))), 0x00FFFFu);
+  EXPECT_EQ(pixelAt(image, QPoint(2, 200)), 0xFFC0C0u);  // the window background
+}
+
+TEST_F(Form1ViewTest, TypingIntoTheEntryPaintsTheBands) {
+  auto* entry = qobject_cast<QLineEdit*>(widget("Text5"));
+  ASSERT_NE(entry, nullptr);
+  entry->setFocus();
+  typeInto(entry, QStringLiteral("4700"));
+  EXPECT_EQ(form().Text5().text(), "4700");
+  EXPECT_EQ(form().Text1().text(), "4700");
+  EXPECT_EQ(form().Text2().text(), "4.7");
+  const QImage image = grabImage(*window());
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture40")), 0x00FFFFu);  // yellow
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture42")), 0xFF00FFu);  // purple
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture44")), 0x0000FFu);  // red
+  EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Text2"))->text(), QStringLiteral("4.7"));
+  if (const char* out = std::getenv("ZEN_SAVE_GRABS")) image.save(QString::fromLocal8Bit(out) + "/form1-4700.png");
+}
+
+TEST_F(Form1ViewTest, ClickOnASwatchOptionReachesTheModel) {
+  clickOn(widget("Option15"));  // second band yellow
+  EXPECT_TRUE(form().option(5).value());  // a digit after a black first band moves there
+  EXPECT_TRUE(form().option(11).value());
+  EXPECT_EQ(form().Text1().text(), "4");
+  const QImage image = grabImage(*window());
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture40")), 0x00FFFFu);
+}
+
+TEST_F(Form1ViewTest, ValueBoxesAreReadOnlyAndTheEntryHasTheFocus) {
+  EXPECT_TRUE(qobject_cast<QLineEdit*>(widget("Text1"))->isReadOnly());
+  EXPECT_TRUE(qobject_cast<QLineEdit*>(widget("Text4"))->isReadOnly());
+  EXPECT_FALSE(qobject_cast<QLineEdit*>(widget("Text5"))->isReadOnly());
+  EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Text5"))->maxLength(), 10);
+}
+
+TEST_F(Form1ViewTest, QuitButtonWritesTheSettingsAndEnds) {
+  clickOn(widget("Command1"));
+  EXPECT_EQ(platform->ends, 1);
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "ZENTARIO.INI"));
+}
+
+}  // namespace
+}  // namespace zen::test

@@ -1,0 +1,44 @@
+#include "QtTestSupport.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace zen::test {
+
+QImage grabImage(QWidget& w) {
+  QImage image = w.grab().toImage();
+  image.setDevicePixelRatio(1.0);
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
+unsigned pixelAt(const QImage& image, QPoint p) {
+  const QRgb c = image.pixel(p);
+  return unsigned(qRed(c)) | (unsigned(qGreen(c)) << 8) | (unsigned(qBlue(c)) << 16);
+}
+
+void clickOn(QWidget* w) { clickOn(w, w->rect().center()); }
+
+void clickOn(QWidget* w, QPoint at) {
+  const QPointF local(at);
+  const QPointF global(w->mapToGlobal(at));
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &release);
+  processEvents();
+}
+
+void typeInto(QWidget* w, const QString& text) {
+  for (const QChar ch : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(w, &release);
+  }
+  processEvents();
+}
+
+void processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); }
+
+}  // namespace zen::test

@@ -1,0 +1,43 @@
+#pragma once
+// What the offscreen Qt tests share: a QApplication, a platform that records instead of acting,
+// and helpers to grab pixels and to click and type on real widgets.
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "QtPlatform.h"
+
+namespace zen::test {
+
+class RecordingQtPlatform : public qt::QtPlatform {
+ public:
+  explicit RecordingQtPlatform(std::filesystem::path folder) : folder_(std::move(folder)) {}
+  void beep() override { ++beeps; }
+  std::filesystem::path currentDirectory() override { return folder_; }
+  void messageBox(const std::string& text, const std::string&) override { messages.push_back(text); }
+  void endProgram() override { ++ends; }
+  int beeps = 0;
+  int ends = 0;
+  std::vector<std::string> messages;
+
+ private:
+  std::filesystem::path folder_;
+};
+
+// The widget's own pixels, at one device pixel per logical pixel.
+QImage grabImage(QWidget& w);
+// The colour at a point of a grabbed image, as 0x00BBGGRR.
+unsigned pixelAt(const QImage& image, QPoint p);
+// A real press and release of the left button at the widget's centre (or at a point of it).
+void clickOn(QWidget* w);
+void clickOn(QWidget* w, QPoint at);
+// Real key events for each character, as typing would send them.
+void typeInto(QWidget* w, const QString& text);
+// Lets queued events run.
+void processEvents();
+
+}  // namespace zen::test
