@@ -1,4 +1,4 @@
-// The buttons that open the other windows, and the homepage link.
+// The buttons that open the help viewer, the colour-band chart and the about box.
 
 #include "App.h"
 #include "Form1.h"
@@ -7,9 +7,6 @@ namespace zen {
 
 void Form1::Command7_Click() {}
 void Form1::Command8_Click() {}
-void Form1::Command9_Click() {}
 void Form1::Command10_Click() {}
-void Form1::Label25_Click() {}
-void Form1::closeFrameWindow() {}
 
 }  // namespace zen
