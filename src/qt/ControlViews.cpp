@@ -1,6 +1,7 @@
 #include "ControlViews.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -83,9 +84,11 @@ void PaintedView::apply(const Scale& scale) {
   if (control().kind() == ControlKind::Label) {
     const auto& label = static_cast<const Label&>(control());
     if (label.autoSize()) {
+      // Grows to its caption, but never past its container's edge.
       const QFontMetrics fm(toQFont(label.font()));
       const int needed = fm.horizontalAdvance(q(label.caption())) + 2;
-      if (needed > width()) resize(needed, height());
+      const int room = parentWidget() ? parentWidget()->width() - x() - 2 : needed;
+      if (needed > width()) resize(std::max(width(), std::min(needed, room)), height());
     }
   }
   update();
@@ -118,7 +121,14 @@ void PaintedView::paintLabel(QPainter& p) {
     return;
   }
   // A text wider than its label is cut with an ellipsis instead of spilling over its neighbours.
-  const QString shown = label.autoSize() ? text : p.fontMetrics().elidedText(text, Qt::ElideRight, r.width());
+  const int advance = text.isEmpty() ? 0 : p.fontMetrics().horizontalAdvance(text);
+  if (label.autoSize() && advance > r.width() && r.width() > 0) {
+    // A legend spaced for a narrower font is pressed to fit, so every item stays in view.
+    p.scale(double(r.width()) / advance, 1.0);
+    p.drawText(QRect(r.left(), r.top(), advance, r.height()), int(Qt::AlignLeft | Qt::AlignVCenter), text);
+    return;
+  }
+  const QString shown = advance <= r.width() ? text : p.fontMetrics().elidedText(text, Qt::ElideRight, r.width());
   p.drawText(r, int(toQt(label.align()) | Qt::AlignVCenter), shown);
 }
 

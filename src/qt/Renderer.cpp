@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QMetaObject>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QTimer>
@@ -114,13 +115,30 @@ QWidget* Renderer::widget(const Control& c) const {
 }
 
 void Renderer::drawPicture(QPainter& p, const std::string& asset, const QRectF& target) {
-  const QString key = q(asset);
-  QSvgRenderer* svg = pictures_.value(key);
-  if (!svg) {
-    svg = new QSvgRenderer(key);
-    pictures_.insert(key, svg);
+  // Each picture is drawn once per size and screen scale, then reused: the four command buttons
+  // share one face, and repaints cost a copy.
+  const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+  const QSize pixels = (target.size() * dpr).toSize();
+  if (pixels.isEmpty()) return;
+  const QString key = QStringLiteral("%1@%2x%3").arg(q(asset)).arg(pixels.width()).arg(pixels.height());
+  QPixmap pixmap;
+  if (!QPixmapCache::find(key, &pixmap)) {
+    QSvgRenderer* svg = pictures_.value(q(asset));
+    if (!svg) {
+      svg = new QSvgRenderer(q(asset));
+      pictures_.insert(q(asset), svg);
+    }
+    if (!svg->isValid()) return;
+    pixmap = QPixmap(pixels);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    svg->render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    painter.end();
+    QPixmapCache::insert(key, pixmap);
   }
-  if (svg->isValid()) svg->render(&p, target);
+  pixmap.setDevicePixelRatio(dpr);
+  p.drawPixmap(target.topLeft(), pixmap);
 }
 
 ControlView* Renderer::createControl(Control& c, WindowView& view, QWidget* parent) {

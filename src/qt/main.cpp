@@ -1,25 +1,5 @@
 // ZENTARIO: the resistor colour-code calculator.
 
-#include <QApplication>
+#include "Program.h"
 
-#include "App.h"
-#include "Geometry.h"
-#include "QtPlatform.h"
-#include "Renderer.h"
-#include "Views.h"
-
-int main(int argc, char** argv) {
-  QApplication qapp(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("ZENTARIO"));
-  QApplication::setQuitOnLastWindowClosed(false);  // the model decides when the program ends
-  zen::qt::installFontSubstitutions();
-
-  zen::qt::QtPlatform platform;
-  zen::App app(platform);
-  zen::qt::Renderer renderer(app);
-  zen::qt::registerViews(renderer, platform);
-  app.start();
-  renderer.sync();
-  if (app.ended()) return 0;
-  return QApplication::exec();
-}
+int main(int argc, char** argv) { return zen::qt::runProgram(argc, argv); }

@@ -3,7 +3,8 @@
 // memory panel, the clock and the command buttons. Its handlers live in several files by topic:
 // Form1.cpp (layout, start-up, position, Quit), Form1Bands.cpp (colour selection and the value),
 // Form1Entry.cpp (the typed value), Form1Slots.cpp (memory slots and CLS), Form1Clock.cpp (the
-// clock) and Form1Commands.cpp (the buttons that open the other windows, and the link).
+// clock), Form1Commands.cpp (the buttons that open the help, chart and about windows) and
+// Form1Browser.cpp (the W E V button and the homepage link).
 
 #include <array>
 #include <cstdint>

@@ -1,0 +1,56 @@
+#include "Program.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+#include "App.h"
+#include "Form1.h"
+#include "Geometry.h"
+#include "QtPlatform.h"
+#include "Renderer.h"
+#include "Views.h"
+
+namespace zen::qt {
+
+namespace {
+// Quits the event loop after the first paint of the widget it watches.
+class FirstPaintQuitter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !done_) {
+      done_ = true;
+      QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  bool done_ = false;
+};
+}  // namespace
+
+int runProgram(int argc, char** argv, const ProgramOptions& options) {
+  QApplication qapp(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("ZENTARIO"));
+  QApplication::setQuitOnLastWindowClosed(false);  // the model decides when the program ends
+  installFontSubstitutions();
+
+  QtPlatform platform;
+  App app(platform);
+  Renderer renderer(app);
+  registerViews(renderer, platform);
+  app.start();
+  renderer.sync();
+  FirstPaintQuitter quitter;
+  if (options.exitAfterFirstPaint) {
+    if (QWidget* w = renderer.windowWidget(app.form1())) w->installEventFilter(&quitter);
+  }
+  if (app.ended()) return 0;
+  return QApplication::exec();
+}
+
+}  // namespace zen::qt
