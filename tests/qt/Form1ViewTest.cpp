@@ -124,6 +124,31 @@ TEST_F(Form1ViewTest, ValueBoxesAreReadOnlyAndTheEntryHasTheFocus) {
   EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Text5"))->maxLength(), 10);
 }
 
+TEST_F(Form1ViewTest, StoringASlotPaintsItsSmallDrawing) {
+  clickOn(widget("Option2"));   // brown
+  clickOn(widget("Option11"));  // black
+  clickOn(widget("Option23"));  // red: 1 KΩ
+  clickOn(widget("Command3"));  // slot B
+  EXPECT_EQ(form().slotLabel(1).caption(), "1KΩ");
+  const QImage image = grabImage(*window());
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture60")), 0x404080u);  // brown
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture62")), 0x000000u);  // black
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture64")), 0x0000FFu);  // red
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture66")), 0x00C0C0u);  // gold
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture61")), 0x80C0FFu);  // body
+  // The other slots keep what the (empty) settings gave them: black bands.
+  EXPECT_EQ(pixelAt(image, centreInWindow("Picture51")), 0x000000u);
+}
+
+TEST_F(Form1ViewTest, GeometryFollowsTheScreensDpi) {
+  qt::Renderer large(*app, 144.0);
+  large.sync();
+  QWidget* w = large.windowWidget(form());
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->size(), QSize(833, 969));  // 8325 x 9690 twips at 144 dpi
+  EXPECT_EQ(large.widget(*form().find("Picture40"))->geometry(), QRect(564, 48, 26, 50));
+}
+
 TEST_F(Form1ViewTest, QuitButtonWritesTheSettingsAndEnds) {
   clickOn(widget("Command1"));
   EXPECT_EQ(platform->ends, 1);
