@@ -321,7 +321,7 @@ TextBoxView::TextBoxView(TextBox& box, Renderer& renderer, QWidget* parent)
   connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
     TextBox& b = box_;
     const std::string text = t.toStdString();
-    this->renderer().dispatch([&b, text] { b.setText(text); });
+    this->renderer().dispatch([&b, text] { b.userEdit(text); });
   });
 }
 
@@ -333,10 +333,11 @@ void TextBoxView::apply(const Scale& scale) {
   setPalette(pal);
   setFont(toQFont(box_.font()));
   setAlignment(toQt(box_.align()) | Qt::AlignVCenter);
-  setMaxLength(box_.maxLength() > 0 ? box_.maxLength() : 32767);
+  // Qt would cut a longer text the program writes; the cap is only for typing.
+  const QString model = q(box_.text());
+  setMaxLength(box_.maxLength() > 0 ? std::max<int>(box_.maxLength(), int(model.size())) : 32767);
   setReadOnly(box_.readOnly());
   setFocusPolicy(box_.readOnly() ? Qt::ClickFocus : Qt::StrongFocus);
-  const QString model = q(box_.text());
   if (text() != model) setText(model);
 }
 

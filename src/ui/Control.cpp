@@ -35,10 +35,15 @@ void OptionButton::userClick() {
   if (onClick) onClick();
 }
 
-void TextBox::setText(std::string text) {
+void TextBox::userEdit(std::string text) {
+  if (readOnly()) return;
   if (maxLength() > 0 && CharacterCount(text) > static_cast<std::size_t>(maxLength())) {
     text = std::string(FirstCharacters(text, static_cast<std::size_t>(maxLength())));
   }
+  setText(std::move(text));
+}
+
+void TextBox::setText(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);
   touch();

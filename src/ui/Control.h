@@ -171,9 +171,11 @@ class TextBox : public Control {
   TextBox(std::string name, Control* container) : Control(ControlKind::TextBox, std::move(name), container) {}
 
   const std::string& text() const { return text_; }
-  // From code or from the user: a text that differs is stored and runs the change handler at
-  // once, nested. Longer texts than maxLength characters are cut to it.
+  // A text that differs is stored and runs the change handler at once, nested. The program may
+  // write any length; only what the user types is held to maxLength.
   void setText(std::string text);
+  // The user typed, deleted or pasted: the box's text becomes this, cut to maxLength characters.
+  void userEdit(std::string text);
   std::function<void()> onChange;
 
   ZEN_PROPERTY(int, maxLength, setMaxLength) = 0;  // characters; 0 for no limit

@@ -300,7 +300,8 @@ void Form1::buildValuePanel() {
     box.setAlign(Align::Right);
     box.setReadOnly(true);
     box.setAccessibleName(std::string("抵抗値 ") + v.unit);
-    if (i == 0) box.setMaxLength(10);
+    // No length cap on the value boxes: they are read-only, and a cap would cut an eleven-digit
+    // value (99 gigaohms) when the program writes it.
     text_[i] = &box;
     auto& unit = add<Label>(v.label, &frame);
     unit.setBounds(2040, v.top + 120, 495, 255);

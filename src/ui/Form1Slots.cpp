@@ -1,7 +1,5 @@
 // The five memory slots A..E and the CLS button.
 
-#include <cmath>
-
 #include "App.h"
 #include "Form1.h"
 #include "Numbers.h"
@@ -12,9 +10,9 @@ namespace zen {
 namespace {
 // A stored band colour as a paint colour: anything that is not a 24-bit colour paints black.
 Rgb storedColour(const std::string& text) {
-  const double v = LeadingNumber(text);
+  const double v = RoundHalfEven(LeadingNumber(text));
   if (!(v >= 0 && v <= 0xFFFFFF)) return 0x000000;
-  return static_cast<Rgb>(std::lround(v));
+  return static_cast<Rgb>(v);
 }
 }  // namespace
 

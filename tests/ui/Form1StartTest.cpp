@@ -1,0 +1,304 @@
+// Start-up from the settings file, the position recorder, Quit and the close box.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Form1Fixture.h"
+#include "SavedValues.h"
+
+namespace zen::test {
+namespace {
+
+const std::string kOmega = "\x83\xB6";  // Ω in Shift-JIS
+
+// A settings file as a previous run leaves it: positions, slot A holding 4.7 KΩ, the auxiliary
+// windows' positions and two reserved entries with texts of their own.
+std::vector<std::string> goodEntries() {
+  return Entries({{1, " 1800"},
+                  {2, " 2400"},
+                  {3, "4.7K" + kOmega},
+                  {4, "65535"},
+                  {5, "16711935"},
+                  {6, "255"},
+                  {7, "49344"},
+                  {23, "100M" + kOmega},
+                  {24, "4210816"},
+                  {25, "0"},
+                  {26, "16711935"},
+                  {27, "14737632"},
+                  {28, " 300"},
+                  {29, " 400"},
+                  {30, " 500"},
+                  {31, " 600"},
+                  {32, "reserved"},
+                  {33, kOmega},
+                  {34, " 700"},
+                  {35, " 800"}});
+}
+
+class StartTest : public UiTest {
+ protected:
+  Form1& form() { return app.form1(); }
+  void expectStartState() {
+    EXPECT_TRUE(form().shown());
+    EXPECT_TRUE(form().Timer1().enabled());
+    EXPECT_TRUE(form().Timer2().enabled());
+    EXPECT_EQ(form().focus(), &form().Text5());
+    EXPECT_TRUE(ShowsBands(form(), C::Black, C::Black, C::Gold, C::Gold));
+    EXPECT_TRUE(ShowsNoValue(form()));
+    EXPECT_EQ(form().Text4().text(), "5");
+    EXPECT_EQ(form().Text5().text(), "");
+    EXPECT_EQ(form().ValueOhm, 0);
+    EXPECT_EQ(app.auxWindowFlag(), 11);
+    EXPECT_EQ(app.appFolder(), dir.path());
+    for (const std::string& line : app.helpLines()) EXPECT_EQ(line, "");
+    EXPECT_EQ(platform.beeps(), 0);
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_EQ(platform.endProgramCalls(), 0);
+  }
+  void expectEmptySlots() {
+    for (int k = 0; k < 5; ++k) {
+      EXPECT_EQ(form().slotLabel(k).caption(), "") << "slot " << k;
+      for (int b = 0; b < 4; ++b) EXPECT_EQ(form().slotBand(k, b).backColour(), 0u) << "slot " << k << " band " << b;
+    }
+  }
+};
+
+TEST_F(StartTest, FromAGoodFile) {
+  writeSettings(goodEntries());
+  app.start();
+  expectStartState();
+  EXPECT_EQ(form().top(), 1800);
+  EXPECT_EQ(form().left(), 2400);
+  EXPECT_EQ(app.savedValues().get(1), " 1800");
+  EXPECT_EQ(app.savedValues().get(2), " 2400");
+  EXPECT_EQ(app.savedValues().get(32), "reserved");
+  EXPECT_EQ(form().slotLabel(0).caption(), "4.7KΩ");
+  EXPECT_EQ(form().slotBand(0, 0).backColour(), 0x00FFFFu);
+  EXPECT_EQ(form().slotBand(0, 1).backColour(), 0xFF00FFu);
+  EXPECT_EQ(form().slotBand(0, 2).backColour(), 0x0000FFu);
+  EXPECT_EQ(form().slotBand(0, 3).backColour(), 0x00C0C0u);
+  EXPECT_EQ(form().slotLabel(4).caption(), "100MΩ");
+  EXPECT_EQ(form().slotBand(4, 0).backColour(), 0x404080u);
+  EXPECT_EQ(form().slotBand(4, 3).backColour(), 0xE0E0E0u);
+  for (int k = 1; k <= 3; ++k) {
+    EXPECT_EQ(form().slotLabel(k).caption(), "") << "slot " << k;
+    for (int b = 0; b < 4; ++b) EXPECT_EQ(form().slotBand(k, b).backColour(), 0u);
+  }
+}
+
+TEST_F(StartTest, WithoutAFileOpensAtTheFallbackPositionWithEmptySlots) {
+  app.start();
+  expectStartState();
+  EXPECT_EQ(app.savedValues().get(1), "60");
+  EXPECT_EQ(app.savedValues().get(2), "60");
+  for (int n = 3; n <= entry::kCount; ++n) EXPECT_EQ(app.savedValues().get(n), "") << "entry " << n;
+  EXPECT_EQ(form().top(), 60);
+  EXPECT_EQ(form().left(), 60);
+  expectEmptySlots();
+  EXPECT_FALSE(settingsExist()) << "starting writes nothing";
+}
+
+TEST_F(StartTest, FromAShortFileTakesTheEntriesItHasAndLeavesTheRestEmpty) {
+  dir.write(kSettingsFileName, "\" 2000\"\r\n\" 3000\"\r\n\"1K" + kOmega + "\"\r\n\"4210816\"");
+  app.start();
+  expectStartState();
+  EXPECT_EQ(form().top(), 2000);
+  EXPECT_EQ(form().left(), 3000);
+  EXPECT_EQ(form().slotLabel(0).caption(), "1KΩ");
+  EXPECT_EQ(form().slotBand(0, 0).backColour(), 0x404080u);
+  EXPECT_EQ(form().slotBand(0, 1).backColour(), 0u);
+  for (int n = 5; n <= entry::kCount; ++n) EXPECT_EQ(app.savedValues().get(n), "") << "entry " << n;
+}
+
+TEST_F(StartTest, FromAFileThatIsNotSettingsAtAll) {
+  const char garbage[] = "\x00\xFF\x01garbage\n\n,,,\"";
+  dir.write(kSettingsFileName, std::string(garbage, sizeof garbage - 1));
+  app.start();
+  expectStartState();
+  EXPECT_EQ(app.savedValues().get(1), "60");
+  EXPECT_EQ(app.savedValues().get(2), "60");
+}
+
+TEST_F(StartTest, FromAFolderInPlaceOfTheFile) {
+  std::filesystem::create_directory(dir.path() / kSettingsFileName);
+  app.start();
+  expectStartState();
+  EXPECT_EQ(form().top(), 60);
+  expectEmptySlots();
+}
+
+// --- The position check ---------------------------------------------------------------------------
+
+struct PositionCase {
+  const char* top;
+  const char* left;
+  const char* topAfter;
+  const char* leftAfter;
+  int windowTop, windowLeft;
+};
+
+const PositionCase kPositionCases[] = {
+    {"6000", "17000", "6000", "17000", 6000, 17000},   // the upper bounds are accepted
+    {"1000", "1000", "1000", "1000", 1000, 1000},      // and the lower ones
+    {"999", "17000.5", "60", "60", 60, 60},
+    {" 999", "999", "60", "60", 60, 60},
+    {"6000.5", "17001", "60", "60", 60, 60},
+    {"", "", "60", "60", 60, 60},
+    {"abc", " 2400", "60", " 2400", 60, 2400},
+    {"-1800", "-2400", "60", "60", 60, 60},
+    {" 1800", "1e300", " 1800", "60", 1800, 60},
+    {"&H7D0", " 2400x", "&H7D0", " 2400x", 2000, 2400},  // the number at the start of the text counts
+};
+
+class PositionCheck : public StartTest, public ::testing::WithParamInterface<PositionCase> {};
+
+TEST_P(PositionCheck, ReplacesOutOfRangePositionsBySixty) {
+  const PositionCase& c = GetParam();
+  writeSettings(Entries({{1, c.top}, {2, c.left}}));
+  app.start();
+  EXPECT_EQ(app.savedValues().get(1), c.topAfter);
+  EXPECT_EQ(app.savedValues().get(2), c.leftAfter);
+  EXPECT_EQ(form().top(), c.windowTop);
+  EXPECT_EQ(form().left(), c.windowLeft);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, PositionCheck, ::testing::ValuesIn(kPositionCases));
+
+// --- The position recorder ------------------------------------------------------------------------
+
+TEST_F(StartTest, RecorderKeepsEntriesOneAndTwoCurrent) {
+  writeSettings(Entries({{1, "999"}, {2, "999"}}));
+  app.start();
+  form().Timer2().tick();
+  EXPECT_EQ(app.savedValues().get(1), " 60");
+  EXPECT_EQ(app.savedValues().get(2), " 60");
+
+  form().userMoved(2400, 1800);
+  form().Timer2().tick();
+  EXPECT_EQ(app.savedValues().get(1), " 1800");
+  EXPECT_EQ(app.savedValues().get(2), " 2400");
+  EXPECT_EQ(form().top(), 1800) << "the recorder never moves the window";
+  EXPECT_EQ(form().left(), 2400);
+
+  form().userMoved(-300, 0);
+  form().Timer2().tick();
+  EXPECT_EQ(app.savedValues().get(1), " 0");
+  EXPECT_EQ(app.savedValues().get(2), "-300");
+}
+
+// --- Quit -----------------------------------------------------------------------------------------
+
+TEST_F(StartTest, QuitWritesTheLastRecordedPositionAndTheSlotsByteForByte) {
+  writeSettings(goodEntries());
+  app.start();
+  form().Text5().userEdit("4700");
+  form().get<CommandButton>("Command3").press();  // slot B
+  form().userMoved(3000, 2000);
+  form().Timer2().tick();
+  form().userMoved(5000, 4000);  // after the last tick: not recorded
+  form().get<CommandButton>("Command1").press();
+
+  std::vector<std::string> expected = goodEntries();
+  expected[0] = " 2000";
+  expected[1] = " 3000";
+  expected[7] = "4.7K" + kOmega;
+  expected[8] = "65535";
+  expected[9] = "16711935";
+  expected[10] = "255";
+  expected[11] = "49344";
+  EXPECT_EQ(settingsFile(), SettingsBytes(expected));
+  EXPECT_EQ(platform.endProgramCalls(), 1);
+  EXPECT_TRUE(app.ended());
+  EXPECT_FALSE(form().Timer1().enabled());
+  EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(StartTest, QuitWithoutAFileCreatesOneWithThirtyFiveLines) {
+  app.start();
+  form().get<CommandButton>("Command1").press();
+  std::string expected = "\"60\"\r\n\"60\"\r\n";
+  for (int n = 3; n <= entry::kCount; ++n) expected += "\"\"\r\n";
+  EXPECT_EQ(settingsFile(), expected);
+  EXPECT_EQ(platform.endProgramCalls(), 1);
+}
+
+TEST_F(StartTest, QuitDropsLinesBeyondTheThirtyFifth) {
+  std::vector<std::string> entries = goodEntries();
+  entries.push_back("extra 36");
+  entries.push_back("extra 37");
+  writeSettings(entries);
+  app.start();
+  form().Command1_Click();
+  EXPECT_EQ(settingsFile(), SettingsBytes(goodEntries()));
+}
+
+TEST_F(StartTest, QuitLeavesNoTemporaryFileBehind) {
+  writeSettings(goodEntries());
+  app.start();
+  form().Command1_Click();
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
+  EXPECT_EQ(names, std::vector<std::string>{kSettingsFileName});
+}
+
+// A save that fails still ends the program, after one message that names the file.
+enum class SaveFault { FolderGone, FolderInPlaceOfTheFile };
+
+class FailedSave : public StartTest, public ::testing::WithParamInterface<SaveFault> {};
+
+TEST_P(FailedSave, ShowsOneMessageAndStillEnds) {
+  const std::filesystem::path folder = dir.path() / "run";
+  std::filesystem::create_directory(folder);
+  platform.setCurrentDirectory(folder);
+  app.start();
+  if (GetParam() == SaveFault::FolderGone) {
+    std::filesystem::remove(folder);
+  } else {
+    std::filesystem::create_directory(folder / kSettingsFileName);
+  }
+  form().get<CommandButton>("Command1").press();
+
+  ASSERT_EQ(platform.messages().size(), 1u);
+  const std::string& text = platform.messages().front().text;
+  EXPECT_NE(text.find("設定を保存できませんでした"), std::string::npos) << text;
+  EXPECT_NE(text.find((folder / kSettingsFileName).string()), std::string::npos) << text;
+  EXPECT_EQ(platform.endProgramCalls(), 1);
+  EXPECT_TRUE(app.ended());
+  EXPECT_FALSE(form().Timer1().enabled());
+  if (GetParam() == SaveFault::FolderInPlaceOfTheFile) {
+    EXPECT_TRUE(std::filesystem::is_directory(folder / kSettingsFileName));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1)
+        << "no temporary file is left behind";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FailedSave,
+                         ::testing::Values(SaveFault::FolderGone, SaveFault::FolderInPlaceOfTheFile));
+
+// --- The close box --------------------------------------------------------------------------------
+
+TEST_F(StartTest, CloseBoxWritesNothing) {
+  writeSettings(goodEntries());
+  app.start();
+  form().Text5().userEdit("4700");
+  form().get<CommandButton>("Command2").press();
+  form().userMoved(3000, 2000);
+  form().Timer2().tick();
+  form().closeBoxPressed();
+  EXPECT_EQ(settingsFile(), SettingsBytes(goodEntries()));
+  EXPECT_FALSE(form().shown());
+  EXPECT_EQ(platform.endProgramCalls(), 1);
+  EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(StartTest, CloseBoxWithoutAFileCreatesNone) {
+  app.start();
+  form().closeBoxPressed();
+  EXPECT_FALSE(settingsExist());
+  EXPECT_EQ(platform.endProgramCalls(), 1);
+}
+
+}  // namespace
+}  // namespace zen::test
