@@ -123,6 +123,8 @@ class Form1 : public Window {
   // Clears every option of a group except those in keep (option numbers).
   void clearGroupExcept(BandGroup g, std::initializer_list<int> keep);
   void selectResetOptions();
+  // The common end of CLS and a press on the entry: reset bands, no values, an empty entry.
+  void startOver();
 
   std::array<OptionButton*, kOptionCount> options_{};
   std::array<PictureBox*, kOptionCount> swatches_{};

@@ -51,6 +51,14 @@ void Form1::selectResetOptions() {
   option(kToleranceGold).select();
 }
 
+void Form1::startOver() {
+  selectResetOptions();
+  paintResetBands();
+  blankValueTexts();
+  // Emptying a filled entry runs its change handler, which blanks the values once more and beeps.
+  Text5().setText("");
+}
+
 int Form1::ReadFirstBand() {
   for (int d = 0; d <= 9; ++d) {
     if (option(firstBandOption(d)).value()) {

@@ -48,12 +48,7 @@ void Form1::Text5_MouseDown() {
   app().platform().beep();
   Text5().setBackColour(kEntryBack);
   for (BandGroup g : kBandGroups) clearGroupExcept(g, {1, 11, 31, 39});
-  selectResetOptions();
-  paintResetBands();
-  Text1().setText("");
-  Text2().setText("");
-  Text3().setText("");
-  Text5().setText("");
+  startOver();
 }
 
 }  // namespace zen

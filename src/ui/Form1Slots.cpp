@@ -51,12 +51,7 @@ void Form1::Command11_Click() {
   for (int n = 2; n <= 20; ++n) option(n).clear();
   option(21).select();
   for (int n = 22; n <= 32; ++n) option(n).clear();
-  selectResetOptions();
-  paintResetBands();
-  Text1().setText("");
-  Text2().setText("");
-  Text3().setText("");
-  Text5().setText("");
+  startOver();
   setFocus(Text5());
 }
 
