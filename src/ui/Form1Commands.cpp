@@ -30,12 +30,19 @@ void placeBelowCalculator(const App& a, Window& w, int down, int right) {
   w.move(recordedTwips(a, entry::kMainLeft) + right, recordedTwips(a, entry::kMainTop) + down);
 }
 
-// A window of this kind may still be open from before (another toggle reset the flag meanwhile):
-// that one is placed and shown again rather than a second one opened.
+// Opens a window of this kind below the calculator and shows it. One may still be open from before
+// (another toggle reset the flag meanwhile): that one is placed and raised rather than doubled.
 template <class W>
-W& openOrReuse(App& a) {
-  if (W* open = a.find<W>()) return *open;
-  return a.openWindow<W>();
+W& showBelowCalculator(App& a, int down, int right) {
+  if (W* open = a.find<W>()) {
+    placeBelowCalculator(a, *open, down, right);
+    open->bringToFront();
+    return *open;
+  }
+  W& w = a.openWindow<W>();
+  placeBelowCalculator(a, w, down, right);
+  w.show();
+  return w;
 }
 
 }  // namespace
@@ -45,9 +52,7 @@ void Form1::Command7_Click() {
   App& a = app();
   a.close<Form3>();
   if (a.auxWindowFlag() == kAuxClosed) {
-    Form2& chart = openOrReuse<Form2>(a);
-    placeBelowCalculator(a, chart, 400, 100);
-    chart.bringToFront();
+    Form2& chart = showBelowCalculator<Form2>(a, 400, 100);
     chart.Timer1().setEnabled(true);
     a.setAuxWindowFlag(kAuxOpen);
   } else {
@@ -65,9 +70,7 @@ void Form1::Command8_Click() {
   App& a = app();
   a.close<Form2>();
   if (a.auxWindowFlag() == kAuxClosed) {
-    Form3& help = openOrReuse<Form3>(a);
-    placeBelowCalculator(a, help, 380, 50);
-    help.bringToFront();
+    Form3& help = showBelowCalculator<Form3>(a, 380, 50);
     help.Timer1().setEnabled(true);
     a.setAuxWindowFlag(kAuxOpen);
   } else {
@@ -91,7 +94,7 @@ void Form1::Command10_Click() {
     frmAbout& about = a.openWindow<frmAbout>();
     placeBelowCalculator(a, about, 450, 120);
     about.Label1().setCaption(std::string(kAboutDescription));
-    about.bringToFront();
+    about.show();
     a.setAuxWindowFlag(kAuxOpen);
   } else {
     a.setAuxWindowFlag(kAuxClosed);
