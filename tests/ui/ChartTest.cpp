@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "AuxFixture.h"
 #include "Form2.h"
 
 namespace zen::test {
@@ -42,44 +41,6 @@ TEST(ChartRowsTest, EveryRowReadsAsTheColourCode) {
     EXPECT_EQ(r.multiplier, e.multiplier) << e.name;
     EXPECT_EQ(r.tolerance, e.tolerance) << e.name;
   }
-}
-
-TEST(ChartRowsTest, SwatchesAreTheCalculatorsBandColours) {
-  // The chart can never show a band in another colour than the calculator paints it.
-  for (const ChartRow& r : chartRows()) {
-    if (r.colour == BandColour::None) continue;
-    EXPECT_EQ(r.swatch, displayColour(r.colour)) << r.name;
-  }
-}
-
-class ChartWindowTest : public AuxTest {};
-
-TEST_F(ChartWindowTest, WindowLayout) {
-  press("Command7");
-  Form2& w = *app.find<Form2>();
-  EXPECT_EQ(w.caption(), "ZENTARIO");
-  EXPECT_EQ(w.border(), BorderStyle::FixedDialog);
-  EXPECT_EQ(w.clientWidth(), 4950);
-  EXPECT_EQ(w.clientHeight(), 6270);
-  EXPECT_EQ(w.backColour(), 0xC0FFFFu);
-
-  const auto& title = w.get<Label>("Label1");
-  EXPECT_EQ(title.caption(), "色　帯　表　");
-  EXPECT_EQ(title.foreColour(), 0x0000FFu);
-  EXPECT_TRUE(title.font().bold);
-  EXPECT_TRUE(title.font().italic);
-  EXPECT_EQ(title.font().sizePt, 12);
-
-  const auto& picture = w.get<PictureBox>("Picture1");
-  EXPECT_EQ(picture.left(), 240);
-  EXPECT_EQ(picture.top(), 600);
-  EXPECT_EQ(picture.width(), kChartWidth * 15);
-  EXPECT_EQ(picture.height(), kChartHeight * 15);
-
-  const auto& end = w.get<CommandButton>("Command1");
-  EXPECT_EQ(end.caption(), "END");
-  EXPECT_EQ(end.backColour(), 0xFFFFFFu);
-  EXPECT_EQ(end.picture(), ":/assets/button-face.svg");
 }
 
 }  // namespace

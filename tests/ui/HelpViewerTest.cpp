@@ -59,13 +59,6 @@ TEST_F(HelpViewerTest, HundredLinesPageFromZeroToSeventy) {
   EXPECT_EQ(page(), pageOf(lines, 70, 99));
 }
 
-TEST_F(HelpViewerTest, ArrowsMoveALineAndTheTroughAPageKeepingOneLine) {
-  writeHelp(withEnd(NumberedLines(100)));
-  help();
-  EXPECT_EQ(scroll().smallChange(), 1);
-  EXPECT_EQ(scroll().largeChange(), 30);
-}
-
 TEST_F(HelpViewerTest, ListInputShapesTheLines) {
   writeHelp({"one, two", "", "   indented", "\"quoted, kept\"", "終わり", "//", "never read"});
   help();
@@ -177,44 +170,6 @@ TEST_F(HelpViewerTest, NoFileAnywhereShowsOneLineSayingSo) {
   writeHelp({"found", "//"});
   help();
   EXPECT_EQ(page(), (std::vector<std::string>{" found"}));
-}
-
-TEST_F(HelpViewerTest, LoadHelpTextReportsWhereTheTextCameFrom) {
-  HelpLines lines{};
-  TempDir installed;
-  EXPECT_EQ(LoadHelpText(dir.path(), {}, lines), HelpSource::Missing);
-  EXPECT_EQ(LoadHelpText(dir.path(), installed.path(), lines), HelpSource::Missing);
-  installed.write("ZENHELP.TXT", HelpFileBytes({"x", "//"}));
-  EXPECT_EQ(LoadHelpText(dir.path(), installed.path(), lines), HelpSource::Installed);
-  writeHelp({"y", "//"});
-  EXPECT_EQ(LoadHelpText(dir.path(), installed.path(), lines), HelpSource::AppFolder);
-  lines.back() = "//";
-  EXPECT_EQ(LoadHelpText(dir.path(), installed.path(), lines), HelpSource::AlreadyLoaded);
-}
-
-TEST_F(HelpViewerTest, WindowLayout) {
-  help();
-  Form3& w = viewer();
-  EXPECT_EQ(w.caption(), "HELP");
-  EXPECT_EQ(w.border(), BorderStyle::Sizeable);
-  EXPECT_EQ(w.clientWidth(), 7125);
-  EXPECT_EQ(w.clientHeight(), 7035);
-  EXPECT_EQ(w.get<Label>("Label1").caption(), "色帯抵抗HELP");
-  const PictureBox& p = w.Picture1();
-  EXPECT_EQ(p.left(), 120);
-  EXPECT_EQ(p.top(), 720);
-  EXPECT_EQ(p.width(), 6615);
-  EXPECT_EQ(p.height(), 5655);
-  EXPECT_EQ(p.backColour(), 0xC0FFC0u);
-  EXPECT_EQ(p.font().family, "ＭＳ ゴシック");
-  EXPECT_EQ(w.VScroll1().left(), 6720);
-  EXPECT_EQ(w.VScroll1().height(), 5655);
-  EXPECT_EQ(w.get<CommandButton>("Command1").caption(), "HELP END");
-
-  // A resize by the user moves nothing.
-  w.userResized(9000, 9000);
-  EXPECT_EQ(p.left(), 120);
-  EXPECT_EQ(w.get<CommandButton>("Command1").top(), 6480);
 }
 
 // --- The help text shipped with the program -------------------------------------------------
