@@ -302,7 +302,9 @@ void ButtonView::paintEvent(QPaintEvent*) {
   if (!button_.caption().empty()) {
     p.setFont(toQFont(button_.font()));
     p.setPen(isEnabled() ? toQColor(button_.foreColour()) : QColor(128, 128, 128));
-    p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, q(button_.caption()));
+    // An "&" marks the access key, shown underlined; Qt gives the button the Alt shortcut.
+    p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter | Qt::TextShowMnemonic,
+               q(button_.caption()));
   }
   if (hasFocus()) {
     QStyleOptionFocusRect opt;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMetaObject>
 #include <QPainter>
 #include <QPixmapCache>
@@ -74,6 +75,35 @@ void WindowView::mouseMoveEvent(QMouseEvent* e) {
   QWidget::mouseMoveEvent(e);
   if (detached_ || !window_.onMouseMove) return;
   renderer_.dispatch(window_.onMouseMove);
+}
+
+void WindowView::keyPressEvent(QKeyEvent* e) {
+  const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  const bool escape = e->key() == Qt::Key_Escape;
+  const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (detached_ || !plain || !(enter || escape)) {
+    QWidget::keyPressEvent(e);
+    return;
+  }
+  CommandButton* target = nullptr;
+  if (enter) {
+    if (auto* focused = dynamic_cast<ControlView*>(focusWidget());
+        focused && focused->control().kind() == ControlKind::CommandButton) {
+      target = static_cast<CommandButton*>(&focused->control());
+    }
+  }
+  for (const auto& c : window_.controls()) {
+    if (target) break;
+    if (c->kind() != ControlKind::CommandButton || !c->visible() || !c->enabled()) continue;
+    auto& button = static_cast<CommandButton&>(*c);
+    if (enter ? button.isDefault() : button.isCancel()) target = &button;
+  }
+  if (!target) {
+    QWidget::keyPressEvent(e);
+    return;
+  }
+  e->accept();
+  renderer_.dispatch([target] { target->press(); });
 }
 
 void WindowView::paintEvent(QPaintEvent*) {

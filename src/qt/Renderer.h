@@ -44,6 +44,9 @@ class WindowView : public QWidget {
   void resizeEvent(QResizeEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
   void paintEvent(QPaintEvent*) override;
+  // Enter presses the focused command button, else the window's default button; Escape presses
+  // its cancel button. Keys the controls leave unused arrive here.
+  void keyPressEvent(QKeyEvent*) override;
 
  private:
   Window& window_;

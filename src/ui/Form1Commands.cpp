@@ -1,12 +1,105 @@
-// The buttons that open the help viewer, the colour-band chart and the about box.
+// The buttons that open the help viewer, the colour-band chart and the about box. They share the
+// one toggle flag: each first closes the windows it competes with, then opens its own window when
+// no window was open through a toggle, and otherwise only closes and returns to the entry box.
+
+#include <algorithm>
+#include <cmath>
 
 #include "App.h"
 #include "Form1.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "HelpFile.h"
+#include "Numbers.h"
+#include "frmAbout.h"
 
 namespace zen {
 
-void Form1::Command7_Click() {}
-void Form1::Command8_Click() {}
-void Form1::Command10_Click() {}
+namespace {
+
+// A recorded position as whole twips. The calculator's own entries are checked at start-up; a
+// damaged one still cannot push a window out of the int range.
+int recordedTwips(const App& a, int entryNumber) {
+  const double v = LeadingNumber(a.savedValues().get(entryNumber));
+  if (!std::isfinite(v)) return 0;
+  return static_cast<int>(std::lround(std::clamp(v, -1e7, 1e7)));
+}
+
+// Auxiliary windows open below and to the right of the calculator's recorded position.
+void placeBelowCalculator(const App& a, Window& w, int down, int right) {
+  w.move(recordedTwips(a, entry::kMainLeft) + right, recordedTwips(a, entry::kMainTop) + down);
+}
+
+// Opens a window of this kind below the calculator and shows it. One may still be open from before
+// (another toggle reset the flag meanwhile): that one is placed and raised rather than doubled.
+template <class W>
+W& showBelowCalculator(App& a, int down, int right) {
+  if (W* open = a.find<W>()) {
+    placeBelowCalculator(a, *open, down, right);
+    open->bringToFront();
+    return *open;
+  }
+  W& w = a.openWindow<W>();
+  placeBelowCalculator(a, w, down, right);
+  w.show();
+  return w;
+}
+
+}  // namespace
+
+// 色帯表.
+void Form1::Command7_Click() {
+  App& a = app();
+  a.close<Form3>();
+  if (a.auxWindowFlag() == kAuxClosed) {
+    Form2& chart = showBelowCalculator<Form2>(a, 400, 100);
+    chart.Timer1().setEnabled(true);
+    a.setAuxWindowFlag(kAuxOpen);
+  } else {
+    if (Form2* chart = a.find<Form2>()) {
+      chart->Timer1().setEnabled(false);
+      a.closeWindow(*chart);
+    }
+    a.setAuxWindowFlag(kAuxClosed);
+    setFocus(Text5());
+  }
+}
+
+// HELP.
+void Form1::Command8_Click() {
+  App& a = app();
+  a.close<Form2>();
+  if (a.auxWindowFlag() == kAuxClosed) {
+    Form3& help = showBelowCalculator<Form3>(a, 380, 50);
+    help.Timer1().setEnabled(true);
+    a.setAuxWindowFlag(kAuxOpen);
+  } else {
+    a.close<Form3>();
+    a.setAuxWindowFlag(kAuxClosed);
+    setFocus(Text5());
+  }
+  // The text is (re)loaded on every press, closing ones included, so an edited help file shows at
+  // the next opening. A closed viewer is not brought back just to be painted.
+  LoadHelpText(a.appFolder(), a.platform().installedDataFolder(), a.helpLines());
+  if (Form3* help = a.find<Form3>()) help->preparePage();
+}
+
+// 情  報.
+void Form1::Command10_Click() {
+  App& a = app();
+  a.close<Form2>();
+  a.close<Form3>();
+  a.close<frmAbout>();
+  if (a.auxWindowFlag() == kAuxClosed) {
+    frmAbout& about = a.openWindow<frmAbout>();
+    placeBelowCalculator(a, about, 450, 120);
+    about.Label1().setCaption(std::string(kAboutDescription));
+    about.show();
+    a.setAuxWindowFlag(kAuxOpen);
+  } else {
+    a.setAuxWindowFlag(kAuxClosed);
+    setFocus(Text5());
+  }
+}
 
 }  // namespace zen

@@ -1,0 +1,26 @@
+#pragma once
+// The windows the calculator opens beside itself: the colour-band chart, the help viewer and the
+// about box. Each one's own close button ends the same way: the window closes, the toggle flag
+// goes back to "none open" and the keyboard focus returns to the calculator's entry box.
+
+#include <string>
+
+#include "Window.h"
+
+namespace zen {
+
+class AuxWindow : public Window {
+ public:
+  using Window::Window;
+
+  // The title bar's close box does what the window's own close button does. Leaving the flag at
+  // "open" would make the next toggle press close a window that is already gone and do nothing
+  // the user can see.
+  void closeBoxPressed() override { closeAndReturn(); }
+
+ protected:
+  // Closes this window, marks the toggle flag "none open" and gives the focus to Text5.
+  void closeAndReturn();
+};
+
+}  // namespace zen

@@ -1,0 +1,78 @@
+#include "Form2.h"
+
+#include <cmath>
+
+#include "App.h"
+#include "Numbers.h"
+
+namespace zen {
+
+namespace {
+
+std::string multiplierText(double m) {
+  const long exponent = std::lround(std::log10(m));
+  if (m >= 1 && exponent >= 2) return "10の" + std::to_string(exponent);
+  // 1, 10 and the fractions of gold and silver read as plain numbers.
+  return GeneralNumberText(m);
+}
+
+}  // namespace
+
+std::array<ChartRow, kBandColourCount> chartRows() {
+  std::array<ChartRow, kBandColourCount> rows{};
+  for (const BandColourInfo& c : colourTable()) {
+    ChartRow& row = rows[static_cast<std::size_t>(index(c.colour))];
+    row.colour = c.colour;
+    // "No colour" is the bare body of the part: its swatch shows the chart's own ground.
+    row.swatch = c.colour == BandColour::None ? kChartGround : c.display;
+    row.name = c.colour == BandColour::None ? "色 " + std::string(c.name) : std::string(c.name);
+    if (c.digit) row.firstDigit = row.secondDigit = std::to_string(*c.digit);
+    if (c.multiplier) row.multiplier = multiplierText(*c.multiplier);
+    if (c.tolerance) row.tolerance = "±" + std::string(c.toleranceText);
+  }
+  return rows;
+}
+
+Form2::Form2(App& app) : AuxWindow(app, "Form2") {
+  setCaption("ZENTARIO");
+  setClientSize(4950, 6270);
+  setBackColour(kChartWindowBack);
+  setBorder(BorderStyle::FixedDialog);
+  setIcon(":/assets/zentario.svg");
+
+  auto& title = add<Label>("Label1");
+  title.setBounds(1680, 120, 1455, 375);
+  title.setCaption("色　帯　表　");
+  title.setForeColour(kChartTitleColour);
+  title.setFont(Font{"ＭＳ Ｐゴシック", 12, true, true});
+  title.setAlign(Align::Centre);
+  title.setTransparent(true);
+
+  // The chart picture itself is painted by the screen layer from chartRows().
+  auto& chart = add<PictureBox>("Picture1");
+  chart.setBounds(240, 600, 4440, 4995);
+  chart.setBackColour(kChartGround);
+  chart.setAccessibleName(std::string(kChartTitle));
+
+  auto& end = add<CommandButton>("Command1");
+  end.setBounds(1920, 5760, 975, 375);
+  end.setCaption("END");
+  end.setBackColour(0xFFFFFF);
+  end.setForeColour(kSystemWindowText);
+  end.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
+  end.setPicture(":/assets/button-face.svg");
+  end.setTabIndex(0);
+  end.onClick = [this] { Command1_Click(); };
+
+  timer1_ = &addTimer("Timer1", 500);
+  timer1_->onTick = [this] { Timer1_Timer(); };
+}
+
+void Form2::Timer1_Timer() {
+  app().savedValues().set(entry::kChartTop, SignedNumberText(top()));
+  app().savedValues().set(entry::kChartLeft, SignedNumberText(left()));
+}
+
+void Form2::Command1_Click() { closeAndReturn(); }
+
+}  // namespace zen

@@ -1,0 +1,83 @@
+#include "Form3.h"
+
+#include "App.h"
+#include "Numbers.h"
+
+namespace zen {
+
+Form3::Form3(App& app) : AuxWindow(app, "Form3") {
+  setCaption("HELP");
+  setClientSize(7125, 7035);
+  setBackColour(kHelpWindowBack);
+  // The user may stretch the window; the page and its scroll bar keep their places.
+  setBorder(BorderStyle::Sizeable);
+  setIcon(":/assets/zentario.svg");
+
+  auto& title = add<Label>("Label1");
+  title.setBounds(2400, 120, 2175, 375);
+  title.setCaption("色帯抵抗HELP");
+  title.setForeColour(0xC00000);
+  title.setFont(Font{"ＭＳ ゴシック", 12, true, false});
+  title.setAlign(Align::Centre);
+  title.setTransparent(true);
+
+  auto& page = add<PictureBox>("Picture1");
+  page.setBounds(120, 720, 6615, 5655);
+  page.setBackColour(kHelpPageBack);
+  page.setForeColour(kSystemWindowText);
+  page.setFont(Font{"ＭＳ ゴシック", 9, false, false});
+  page.setAccessibleName("HELP");
+  page_ = &page;
+
+  auto& scroll = add<ScrollBar>("VScroll1");
+  scroll.setBounds(6720, 720, 255, 5655);
+  scroll.setRange(0, 0);
+  // An arrow moves one line; the trough moves a page but keeps its last line in sight.
+  scroll.setSmallChange(1);
+  scroll.setLargeChange(kHelpPageLines - 1);
+  scroll.setAccessibleName("HELP");
+  scroll.onChange = [this] { VScroll1_Change(); };
+  scroll_ = &scroll;
+
+  auto& end = add<CommandButton>("Command1");
+  end.setBounds(3000, 6480, 1095, 375);
+  end.setCaption("HELP END");
+  end.setBackColour(kSystemButtonFace);
+  end.setForeColour(kSystemWindowText);
+  end.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
+  end.setPicture(":/assets/button-face.svg");
+  end.setTabIndex(0);
+  end.onClick = [this] { Command1_Click(); };
+
+  timer1_ = &addTimer("Timer1", 500);
+  timer1_->onTick = [this] { Timer1_Timer(); };
+}
+
+void Form3::preparePage() {
+  Picture1().cls();
+  VScroll1().setRange(0, HelpScrollMaximum(HelpTextEnd(app().helpLines())));
+  VScroll1().setValue(0);
+  showPage(0);
+}
+
+void Form3::showPage(int first) {
+  const HelpLines& lines = app().helpLines();
+  if (first < 0) first = 0;
+  Picture1().cls();
+  for (int i = first; i < first + kHelpPageLines && i < kHelpLineCount; ++i) {
+    const std::string& line = lines[static_cast<std::size_t>(i)];
+    if (line == kHelpEndMarker) break;
+    Picture1().print(" " + line);
+  }
+}
+
+void Form3::VScroll1_Change() { showPage(VScroll1().value()); }
+
+void Form3::Timer1_Timer() {
+  app().savedValues().set(entry::kHelpTop, SignedNumberText(top()));
+  app().savedValues().set(entry::kHelpLeft, SignedNumberText(left()));
+}
+
+void Form3::Command1_Click() { closeAndReturn(); }
+
+}  // namespace zen

@@ -1,0 +1,43 @@
+#pragma once
+// The help viewer: the help text page by page, 31 lines at a time, with a scroll bar beside the
+// page, a HELP END button and a timer that records where the user moved the window.
+
+#include "AuxWindow.h"
+#include "Control.h"
+#include "HelpFile.h"
+
+namespace zen {
+
+class App;
+
+inline constexpr Rgb kHelpWindowBack = 0xC0FFFF;
+inline constexpr Rgb kHelpPageBack = 0xC0FFC0;
+
+class Form3 : public AuxWindow {
+ public:
+  explicit Form3(App& app);
+
+  // Shows the page that starts at the scroll bar's value.
+  void VScroll1_Change();
+  // Records the window's position in entries 28 and 29.
+  void Timer1_Timer();
+  // HELP END.
+  void Command1_Click();
+
+  // Sets the scroll range from the text now in the help buffer and shows its first page.
+  void preparePage();
+  // Clears the page and prints the items from first on: one blank before each, up to a page, never
+  // the end marker or anything after it.
+  void showPage(int first);
+
+  PictureBox& Picture1() const { return *page_; }
+  ScrollBar& VScroll1() const { return *scroll_; }
+  Timer& Timer1() const { return *timer1_; }
+
+ private:
+  PictureBox* page_ = nullptr;
+  ScrollBar* scroll_ = nullptr;
+  Timer* timer1_ = nullptr;
+};
+
+}  // namespace zen

@@ -1,0 +1,316 @@
+// The auxiliary windows on real widgets: the chart's pixels, the help page, the about box's keys and
+// the system-information program started for real.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QThread>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "App.h"
+#include "ChartPicture.h"
+#include "ColourTable.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "HelpFile.h"
+#include "QtTestSupport.h"
+#include "Renderer.h"
+#include "SysInfo.h"
+#include "TempDir.h"
+#include "Views.h"
+#include "frmAbout.h"
+
+namespace zen::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Sets PATH for one test and puts the old one back.
+class ScopedPath {
+ public:
+  explicit ScopedPath(const std::string& path) {
+    if (const char* old = std::getenv("PATH")) old_ = old;
+    setenv("PATH", path.c_str(), 1);
+  }
+  ~ScopedPath() { setenv("PATH", old_.c_str(), 1); }
+  ScopedPath(const ScopedPath&) = delete;
+  ScopedPath& operator=(const ScopedPath&) = delete;
+
+ private:
+  std::string old_;
+};
+
+void saveGrab(const QImage& image, const char* name) {
+  if (const char* out = std::getenv("ZEN_SAVE_GRABS")) image.save(QString::fromLocal8Bit(out) + "/" + name);
+}
+
+// Pixels of an area that are clearly darker than its ground: drawn text.
+int inkIn(const QImage& image, const QRect& area) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (qGray(image.pixel(x, y)) < 128) ++n;
+    }
+  }
+  return n;
+}
+
+class AuxViewsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform = std::make_unique<RecordingQtPlatform>(folder.path());
+    app = std::make_unique<App>(*platform);
+    renderer = std::make_unique<qt::Renderer>(*app, 96.0);
+    qt::registerAuxiliaryViews(*renderer);
+    app->start();
+    renderer->sync();
+    processEvents();
+  }
+  void TearDown() override {
+    renderer.reset();
+    app.reset();
+  }
+  Form1& form() { return app->form1(); }
+  void click(Window& w, const char* button) {
+    clickOn(renderer->widget(*w.find(button)));
+    processEvents();
+  }
+  QWidget* view(const Window& w) { return renderer->windowWidget(w); }
+  QWidget* widget(const Window& w, const char* name) { return renderer->widget(*w.find(name)); }
+  void key(QWidget* target, int k) {
+    QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, k, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+    processEvents();
+  }
+
+  TempDir folder;
+  std::unique_ptr<RecordingQtPlatform> platform;
+  std::unique_ptr<App> app;
+  std::unique_ptr<qt::Renderer> renderer;
+};
+
+TEST_F(AuxViewsTest, ChartSwatchesShowTheColourTable) {
+  click(form(), "Command7");
+  Form2* chart = app->find<Form2>();
+  ASSERT_NE(chart, nullptr);
+  QWidget* picture = widget(*chart, "Picture1");
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->geometry(), QRect(16, 40, 296, 333));
+  EXPECT_TRUE(view(*chart)->isVisible());
+  const QImage image = grabImage(*picture);
+  saveGrab(image, "chart.png");
+  saveGrab(grabImage(*view(*chart)), "chart-window.png");
+
+  const auto& table = colourTable();
+  for (int row = 0; row < kBandColourCount; ++row) {
+    const BandColour c = table[std::size_t(row)].colour;
+    const Rgb expected = c == BandColour::None ? kChartGround : displayColour(c);
+    const QPoint centre = qt::chartSwatch(row).center().toPoint();
+    EXPECT_EQ(pixelAt(image, centre), expected) << "row " << row;
+  }
+  EXPECT_EQ(pixelAt(image, QPoint(1, 1)), kChartGround);  // the peach ground
+  // The grid's left edge runs black down the rows.
+  EXPECT_EQ(pixelAt(image, QPoint(4, 200)), 0x000000u);
+}
+
+TEST_F(AuxViewsTest, ChartToleranceColumnIsBlueAndTitleRed) {
+  click(form(), "Command7");
+  const QImage image = grabImage(*widget(*app->find<Form2>(), "Picture1"));
+  auto count = [&](const QRect& area, auto pred) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) n += pred(image.pixel(x, y));
+    }
+    return n;
+  };
+  const auto blue = [](QRgb p) { return qBlue(p) > 180 && qRed(p) < 100 && qGreen(p) < 100; };
+  const auto red = [](QRgb p) { return qRed(p) > 180 && qBlue(p) < 100 && qGreen(p) < 100; };
+  const QRect brownTolerance = qt::chartToleranceCell(1).toRect().adjusted(1, 1, -1, -1);
+  const QRect blackTolerance = qt::chartToleranceCell(0).toRect().adjusted(1, 1, -1, -1);
+  EXPECT_GT(count(brownTolerance, blue), 5);
+  EXPECT_EQ(count(blackTolerance, blue), 0);  // black has no tolerance
+  EXPECT_GT(count(QRect(60, 4, 180, 30), red), 20);
+}
+
+TEST_F(AuxViewsTest, ChartIsCrispAtTwiceTheScale) {
+  QImage image(2 * kChartWidth, 2 * kChartHeight, QImage::Format_RGB32);
+  image.setDevicePixelRatio(2.0);
+  {
+    QPainter p(&image);
+    qt::paintChart(p, QSizeF(kChartWidth, kChartHeight));
+  }
+  image.setDevicePixelRatio(1.0);
+  saveGrab(image, "chart-2x.png");
+  for (int row = 0; row < kBandColourCount; ++row) {
+    const QRectF s = qt::chartSwatch(row);
+    const QPoint centre(int(s.center().x() * 2), int(s.center().y() * 2));
+    const Rgb expected = chartRows()[std::size_t(row)].swatch;
+    EXPECT_EQ(pixelAt(image, centre), expected) << "row " << row;
+  }
+  // The grid stays one device pixel wide: the pixel beside the left edge is the ground.
+  EXPECT_EQ(pixelAt(image, QPoint(8, 400)), 0x000000u);
+  EXPECT_EQ(pixelAt(image, QPoint(9, 400)), kChartGround);
+}
+
+TEST_F(AuxViewsTest, WindowBordersFollowTheirKinds) {
+  click(form(), "Command7");
+  QWidget* chart = view(*app->find<Form2>());
+  EXPECT_EQ(chart->windowTitle(), QStringLiteral("ZENTARIO"));
+  EXPECT_EQ(chart->size(), QSize(330, 418));
+  EXPECT_EQ(chart->minimumSize(), chart->maximumSize());
+  click(*app->find<Form2>(), "Command1");
+  EXPECT_EQ(app->find<Form2>(), nullptr);
+
+  folder.write("ZENHELP.TXT", "x\r\n//\r\n");
+  click(form(), "Command8");
+  QWidget* help = view(*app->find<Form3>());
+  EXPECT_EQ(help->windowTitle(), QStringLiteral("HELP"));
+  EXPECT_EQ(help->size(), QSize(475, 469));
+  EXPECT_NE(help->minimumSize(), help->maximumSize());  // the user may resize it
+  EXPECT_FALSE(help->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(AuxViewsTest, HelpPageShowsItsFirstLineAndExactlyAPage) {
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "WWWW " + std::to_string(i) + "\r\n";
+  text += "//\r\n";
+  folder.write("ZENHELP.TXT", text);
+  click(form(), "Command8");
+  Form3* help = app->find<Form3>();
+  ASSERT_NE(help, nullptr);
+  ASSERT_EQ(help->Picture1().printedLines().size(), 31u);
+  EXPECT_EQ(help->Picture1().printedLines().front(), " WWWW 0");
+
+  QWidget* page = widget(*help, "Picture1");
+  ASSERT_EQ(page->size(), QSize(441, 377));
+  const QImage image = grabImage(*page);
+  saveGrab(image, "help-page.png");
+  saveGrab(grabImage(*view(*help)), "help-window.png");
+  EXPECT_EQ(pixelAt(image, QPoint(430, 5)), 0xC0FFC0u);
+  const double pitch = 377.0 / 31;
+  for (int line : {0, 1, 30}) {
+    const QRect band(0, int(line * pitch) + 1, 100, int(pitch) - 2);
+    EXPECT_GT(inkIn(image, band), 10) << "line " << line;
+  }
+  EXPECT_EQ(inkIn(image, QRect(120, 0, 321, 377)), 0);  // nothing wraps into the page's right side
+
+  // The scroll bar's widget moves the model, and the page follows.
+  auto* bar = qobject_cast<QScrollBar*>(widget(*help, "VScroll1"));
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->maximum(), 10);
+  bar->setValue(10);
+  processEvents();
+  EXPECT_EQ(help->Picture1().printedLines().front(), " WWWW 10");
+  EXPECT_EQ(help->Picture1().printedLines().size(), 30u);
+}
+
+TEST_F(AuxViewsTest, LongHelpLineIsCutAtTheEdge) {
+  folder.write("ZENHELP.TXT", std::string(200, 'W') + "\r\nnext\r\n//\r\n");
+  click(form(), "Command8");
+  const QImage image = grabImage(*widget(*app->find<Form3>(), "Picture1"));
+  const int pitch = 377 / 31;
+  EXPECT_GT(inkIn(image, QRect(420, 1, 20, pitch - 2)), 10);  // the first line runs to the edge
+  EXPECT_EQ(inkIn(image, QRect(60, pitch + 1, 380, pitch - 2)), 0);  // the second holds only "next"
+  EXPECT_GT(inkIn(image, QRect(0, pitch + 1, 60, pitch - 2)), 10);
+}
+
+// The help text shipped with the program pages on the screen, and none of its lines is wider than
+// the page in the page's own font.
+TEST_F(AuxViewsTest, ShippedHelpTextFitsThePage) {
+  fs::copy_file(fs::path(ZEN_ASSETS_DIR) / "ZENHELP.TXT", folder.path() / "ZENHELP.TXT");
+  click(form(), "Command8");
+  Form3* help = app->find<Form3>();
+  ASSERT_NE(help, nullptr);
+  ASSERT_EQ(help->Picture1().printedLines().size(), 31u);
+  EXPECT_EQ(help->Picture1().printedLines().front(), " ZENTARIO　カラーコード抵抗計算　Ver 1.95　ヘルプ");
+  EXPECT_GT(help->VScroll1().maximum(), 0);
+  saveGrab(grabImage(*view(*help)), "help-shipped.png");
+
+  QWidget* page = widget(*help, "Picture1");
+  const QFontMetrics fm(qt::toQFont(help->Picture1().font()), page);
+  const int end = HelpTextEnd(app->helpLines());
+  for (int i = 0; i < end; ++i) {
+    const QString line = QString::fromStdString(" " + app->helpLines()[std::size_t(i)]);
+    EXPECT_LE(fm.horizontalAdvance(line), page->width()) << "line " << i + 1;
+  }
+  help->VScroll1().setValue(help->VScroll1().maximum());
+  renderer->sync();
+  saveGrab(grabImage(*view(*help)), "help-shipped-end.png");
+}
+
+TEST_F(AuxViewsTest, EnterAndEscapeCloseTheAboutBox) {
+  for (const int k : {int(Qt::Key_Return), int(Qt::Key_Escape), int(Qt::Key_Enter)}) {
+    click(form(), "Command10");
+    frmAbout* about = app->find<frmAbout>();
+    ASSERT_NE(about, nullptr);
+    if (k == Qt::Key_Return) saveGrab(grabImage(*view(*about)), "about.png");
+    QWidget* ok = widget(*about, "cmdOK");
+    EXPECT_EQ(view(*about)->focusWidget(), ok);
+    key(ok, k);
+    EXPECT_EQ(app->find<frmAbout>(), nullptr) << k;
+    EXPECT_EQ(app->auxWindowFlag(), kAuxClosed);
+  }
+}
+
+TEST_F(AuxViewsTest, EnterPressesTheFocusedButtonAndEscapeStillCancels) {
+  const ScopedPath path(folder.path().string());  // no system-information program here
+  click(form(), "Command10");
+  frmAbout* about = app->find<frmAbout>();
+  QWidget* sysInfo = widget(*about, "cmdSysInfo");
+  sysInfo->setFocus();
+  key(sysInfo, Qt::Key_Return);
+  EXPECT_NE(app->find<frmAbout>(), nullptr);
+  ASSERT_EQ(platform->messages.size(), 1u);
+  EXPECT_EQ(platform->messages[0], kSysInfoUnavailable);
+  key(sysInfo, Qt::Key_Escape);
+  EXPECT_EQ(app->find<frmAbout>(), nullptr);
+}
+
+TEST_F(AuxViewsTest, EnterDoesNothingWhereNoButtonIsDefault) {
+  QWidget* entry = renderer->widget(form().Text5());
+  key(entry, Qt::Key_Return);
+  key(renderer->windowWidget(form()), Qt::Key_Escape);
+  EXPECT_EQ(app->windows().size(), 1u);
+  EXPECT_EQ(platform->ends, 0);
+}
+
+TEST_F(AuxViewsTest, SystemInformationStartsARealProgramFromThePath) {
+  TempDir bin;
+  const fs::path marker = bin.path() / "started";
+  bin.write("hardinfo", "#!/bin/sh\necho started > '" + marker.string() + "'\n");
+  fs::permissions(bin.path() / "hardinfo", fs::perms::owner_all);
+  const ScopedPath path(bin.path().string());
+  click(form(), "Command10");
+  click(*app->find<frmAbout>(), "cmdSysInfo");
+  EXPECT_TRUE(platform->messages.empty());
+  EXPECT_NE(app->find<frmAbout>(), nullptr);  // the box stays open
+  // The program runs on its own; the click did not wait for it.
+  QElapsedTimer waited;
+  waited.start();
+  while (!fs::exists(marker) && waited.elapsed() < 10000) QThread::msleep(20);
+  EXPECT_TRUE(fs::exists(marker));
+}
+
+TEST(InstalledHelpTest, TheBuildPutsTheHelpTextBesideTheProgram) {
+  auto read = [](const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  };
+  const std::string shipped = read(fs::path(ZEN_ASSETS_DIR) / "ZENHELP.TXT");
+  ASSERT_FALSE(shipped.empty());
+  EXPECT_EQ(read(fs::path(ZEN_BUILD_DIR) / "data" / "ZENHELP.TXT"), shipped);
+}
+
+}  // namespace
+}  // namespace zen::test
