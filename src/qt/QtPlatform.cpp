@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QDir>
+#include <QLibrary>
 #include <QProcess>
+#include <unistd.h>
 
 namespace zen::qt {
 
@@ -40,6 +43,69 @@ std::filesystem::path QtPlatform::installedDataFolder() {
   return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "data";
 }
 
-std::unique_ptr<BrowserControl> QtPlatform::createBrowser() { return nullptr; }
+namespace {
+
+// Chromium switches that keep the engine from going on the network by itself; pages the user
+// asks for still load.
+constexpr const char* kQuietEngineFlags[] = {
+    "--disable-background-networking",
+    "--disable-component-update",
+    "--disable-domain-reliability",
+    "--disable-breakpad",
+    "--disable-sync",
+    "--no-pings",
+    "--dns-prefetch-disable",
+};
+
+// Loads the module once and keeps it for the whole run: Qt WebEngine cannot be unloaded.
+ZenCreateWebBrowser webModule() {
+  static const ZenCreateWebBrowser create = []() -> ZenCreateWebBrowser {
+    PrepareWebEngineEnvironment();
+    static QLibrary library;  // kept, and the module with it, until the program ends
+    library.setLoadHints(QLibrary::PreventUnloadHint);
+    for (const QString& candidate : WebModuleCandidates()) {
+      library.setFileName(candidate);
+      if (!library.load()) continue;
+      if (auto f = reinterpret_cast<ZenCreateWebBrowser>(library.resolve(kZenCreateWebBrowserSymbol))) return f;
+    }
+    return nullptr;
+  }();
+  return create;
+}
+
+}  // namespace
+
+void PrepareWebEngineEnvironment() {
+  if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  }
+  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").trimmed();
+  for (const char* flag : kQuietEngineFlags) {
+    if (flags.contains(flag)) continue;
+    if (!flags.isEmpty()) flags += ' ';
+    flags += flag;
+  }
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+}
+
+QStringList WebModuleCandidates() {
+  QStringList candidates;
+  candidates << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("libzenweb.so"));
+#ifdef ZEN_WEB_MODULE
+  candidates << QStringLiteral(ZEN_WEB_MODULE);
+#endif
+  return candidates;
+}
+
+std::unique_ptr<BrowserControl> QtPlatform::createBrowser() {
+  const ZenCreateWebBrowser create = webModule();
+  if (!create) return nullptr;
+  return std::unique_ptr<BrowserControl>(create(engineDispatch_ ? &engineDispatch_ : nullptr));
+}
+
+QWidget* QtPlatform::browserWidget(BrowserControl* engine) {
+  auto* web = dynamic_cast<WebBrowser*>(engine);
+  return web ? web->widget() : nullptr;
+}
 
 }  // namespace zen::qt

@@ -9,6 +9,9 @@
 #include "Views.h"
 
 int main(int argc, char** argv) {
+  // The browser's engine, loaded later from its module, shares OpenGL resources with the widgets;
+  // that has to be settled before the application object exists.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication qapp(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZENTARIO"));
   QApplication::setQuitOnLastWindowClosed(false);  // the model decides when the program ends
