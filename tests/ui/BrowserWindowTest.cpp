@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -54,6 +55,8 @@ struct SizeCase {
   int pageWidth;
   int pageHeight;
 };
+
+void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.width << "x" << c.height; }
 
 class ResizeTest : public OpenBrowserTest, public ::testing::WithParamInterface<SizeCase> {};
 
@@ -112,6 +115,8 @@ struct ToolCase {
   const char* key;
   const char* call;
 };
+
+void PrintTo(const ToolCase& c, std::ostream* os) { *os << c.key; }
 
 class ToolbarTest : public OpenBrowserTest, public ::testing::WithParamInterface<ToolCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 #include "BrowserFixture.h"
@@ -54,6 +55,8 @@ struct RangeCase {
   int frameTop;
   int frameLeft;
 };
+
+void PrintTo(const RangeCase& c, std::ostream* os) { *os << "top \"" << c.top << "\" left \"" << c.left << "\""; }
 
 class WevRangeTest : public BrowserTest, public ::testing::WithParamInterface<RangeCase> {};
 
