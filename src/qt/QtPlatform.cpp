@@ -3,10 +3,15 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QOpenGLContext>
 #include <QDir>
 #include <QLibrary>
 #include <QProcess>
 #include <unistd.h>
+
+// Qt's hook for the application-wide OpenGL context that every other context shares with; QtGui
+// exports it, and Qt WebEngine sets it the same way when it is linked into a program.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace zen::qt {
 
@@ -57,9 +62,18 @@ constexpr const char* kQuietEngineFlags[] = {
     "--dns-prefetch-disable",
 };
 
+QOpenGLContext* sharedContext = nullptr;
+
+void dropSharedOpenGL() {
+  qt_gl_set_global_share_context(nullptr);
+  delete sharedContext;
+  sharedContext = nullptr;
+}
+
 // Loads the module once and keeps it for the whole run: Qt WebEngine cannot be unloaded.
 ZenCreateWebBrowser webModule() {
   static const ZenCreateWebBrowser create = []() -> ZenCreateWebBrowser {
+    PrepareSharedOpenGL();
     PrepareWebEngineEnvironment();
     static QLibrary library;  // kept, and the module with it, until the program ends
     library.setLoadHints(QLibrary::PreventUnloadHint);
@@ -74,6 +88,30 @@ ZenCreateWebBrowser webModule() {
 }
 
 }  // namespace
+
+void PrepareSharedOpenGL() {
+  if (QOpenGLContext::globalShareContext()) return;
+  // Made now rather than with the application object: creating an OpenGL context costs the
+  // calculator's start-up tens of milliseconds on a software renderer, and nothing before the
+  // browser uses OpenGL. The engine finds it when it starts, as if it had been there from the start.
+  auto* context = new QOpenGLContext;
+  context->setFormat(QSurfaceFormat::defaultFormat());
+  // Without OpenGL (the offscreen platform) the context stays invalid and the engine composites in
+  // software; it is installed all the same, as Qt itself does, because the engine reads its format.
+  context->create();
+  sharedContext = context;
+  qt_gl_set_global_share_context(context);
+  qAddPostRoutine(dropSharedOpenGL);
+  // Widgets that render with OpenGL (the engine's page) share with it only under this attribute.
+  // Qt warns that it belongs before the application object, which is the one thing this choice
+  // avoids; that warning alone is kept out of the log.
+  static QtMessageHandler previous = nullptr;
+  previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& where, const QString& text) {
+    if (!text.contains(QLatin1String("AA_ShareOpenGLContexts")) && previous) previous(type, where, text);
+  });
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  qInstallMessageHandler(previous);
+}
 
 void PrepareWebEngineEnvironment() {
   if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {

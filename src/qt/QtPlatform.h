@@ -29,6 +29,9 @@ class QtPlatform : public Platform {
   EngineDispatch engineDispatch_;
 };
 
+// The OpenGL context the engine's pages share with the widgets, made before the engine first
+// starts; nothing is done when the application already has one.
+void PrepareSharedOpenGL();
 // Chromium's settings for this program, put into the environment before the engine first starts:
 // no sandbox for root (Chromium refuses to start sandboxed as root; everyone else keeps it), and
 // no network traffic of the engine's own (background updates, pings, prefetching).

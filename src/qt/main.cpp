@@ -9,9 +9,8 @@
 #include "Views.h"
 
 int main(int argc, char** argv) {
-  // The browser's engine, loaded later from its module, shares OpenGL resources with the widgets;
-  // that has to be settled before the application object exists.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  // Qt::AA_ShareOpenGLContexts is not set here: it would create an OpenGL context at every start.
+  // The browser's engine gets its shared context when it first opens (PrepareSharedOpenGL).
   QApplication qapp(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZENTARIO"));
   QApplication::setQuitOnLastWindowClosed(false);  // the model decides when the program ends

@@ -1,5 +1,5 @@
 // GoogleTest's main for the web tests: one QApplication on the offscreen platform, set up the way
-// the program sets it up for its web engine.
+// the program's main() sets it up (the engine's shared OpenGL context comes with its first opening).
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,6 @@
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   zen::qt::installFontSubstitutions();
