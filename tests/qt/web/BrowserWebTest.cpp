@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolBar>
 #include <cstdlib>
@@ -278,15 +279,21 @@ TEST_F(BrowserWebTest, TheLinkOpensTheFrameWithoutTouchingTheFlag) {
   EXPECT_EQ(renderer->windowWidget(*frame())->size(), QSize(1530, 1260));  // 15300 x 12600 twips
 }
 
-// Not a check: with ZEN_SCREENSHOT=<file.png> it saves a picture of the frame showing its page.
+// Not a check: with ZEN_SCREENSHOT=<file.png> it saves pictures of the frame showing the homepage
+// (<file>-home.png) and the colour-code page (<file>).
 TEST_F(BrowserWebTest, Screenshot) {
   const char* file = std::getenv("ZEN_SCREENSHOT");
   if (!file) GTEST_SKIP() << "set ZEN_SCREENSHOT to a PNG file to save a picture of the frame";
+  const QString path = QString::fromLocal8Bit(file);
   openAtHome();
+  QTest::qWait(1500);  // lets the page paint; only the picture depends on it
+  QString home = path;
+  home.replace(QRegularExpression(QStringLiteral("\\.png$")), QStringLiteral("-home.png"));
+  EXPECT_TRUE(renderer->windowWidget(*frame())->grab().save(home));
   emit addressBox()->activated(0);
   ASSERT_TRUE(waitForCaption(kColourTitle));
-  QTest::qWait(1500);  // lets the page paint; only the picture depends on it
-  EXPECT_TRUE(renderer->windowWidget(*frame())->grab().save(QString::fromLocal8Bit(file)));
+  QTest::qWait(1500);
+  EXPECT_TRUE(renderer->windowWidget(*frame())->grab().save(path));
 }
 
 }  // namespace
