@@ -192,7 +192,10 @@ class ChildHolder : public QWidget {
   }
   bool eventFilter(QObject* watched, QEvent* e) override {
     if (watched == child_ && e->type() == QEvent::WindowTitleChange) setWindowTitle(child_->windowTitle());
+    // The child always fills the holder: a size the renderer copies from the model before the
+    // model has heard of the last resize is put right at once.
     if (watched == child_ && e->type() == QEvent::Move && child_->pos() != QPoint(0, 0)) child_->move(0, 0);
+    if (watched == child_ && e->type() == QEvent::Resize && child_->size() != size()) child_->resize(size());
     return QWidget::eventFilter(watched, e);
   }
 

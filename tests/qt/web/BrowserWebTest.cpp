@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QTest>
 #include <QToolBar>
 #include <cstdlib>
@@ -168,6 +169,25 @@ TEST_F(BrowserWebTest, ConnectingShowsWhileAPageLoadsThenItsName) {
   EXPECT_EQ(b.cboAddress().text(), "held page");
 }
 
+TEST_F(BrowserWebTest, APageThatCannotLoadEndsTheTimerAndLeavesTheWindowUsable) {
+  frmBrowser& b = openAtHome();
+  QTcpServer closed;
+  ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+  const QString address = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
+  closed.close();  // nobody answers there any more
+  QComboBox* box = addressBox();
+  box->setFocus();
+  box->lineEdit()->selectAll();
+  typeInto(box->lineEdit(), address);
+  pressEnterIn(box);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !b.timTimer().enabled() && !b.brwWebBrowser().busy(); }, kPageTimeoutMs));
+  // The engine shows its own error page; the caption is whatever name it gives that page.
+  EXPECT_NE(QString::fromStdString(b.caption()), kHomeTitle);
+  EXPECT_NE(b.caption(), "接続中...");
+  tool("Home")->trigger();
+  EXPECT_TRUE(waitForCaption(kHomeTitle));
+}
+
 TEST_F(BrowserWebTest, BackAfterTwoNavigationsReturnsToTheFirst) {
   openAtHome();
   QComboBox* box = addressBox();
@@ -267,6 +287,20 @@ TEST_F(BrowserWebTest, WideningBy1000TwipsWidensAddressBoxAndPageBy1000Each) {
   EXPECT_EQ(pageArea->width(), pagePx + 100);
   // The page itself fills its area.
   EXPECT_EQ(page()->width(), pageArea->width());
+}
+
+TEST_F(BrowserWebTest, ACaptionChangeRightAfterAResizeDoesNotShrinkThePageBack) {
+  frmBrowser& b = openAtHome();
+  QWidget* top = renderer->windowWidget(*frame());
+  QWidget* view = renderer->windowWidget(b);
+  const int box = b.cboAddress().width();
+  top->resize(top->width() + 100, top->height());
+  // The timer's caption arrives before the model has heard of the resize.
+  renderer->dispatch([&b] { b.setCaption("接続中..."); });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.cboAddress().width() == box + 1000; }, 5000)) << b.cboAddress().width();
+  processEvents();
+  EXPECT_EQ(view->size(), view->parentWidget()->size());
+  EXPECT_EQ(renderer->scale().twips(view->width()), b.clientWidth());
 }
 
 TEST_F(BrowserWebTest, TheLinkOpensTheFrameWithoutTouchingTheFlag) {
