@@ -34,6 +34,8 @@ class FirstPaintQuitter : public QObject {
 }  // namespace
 
 int runProgram(int argc, char** argv, const ProgramOptions& options) {
+  // Qt::AA_ShareOpenGLContexts is not set here: it would create an OpenGL context at every start.
+  // The browser's engine gets its shared context when it first opens (PrepareSharedOpenGL).
   QApplication qapp(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZENTARIO"));
   QApplication::setQuitOnLastWindowClosed(false);  // the model decides when the program ends

@@ -3,7 +3,15 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QOpenGLContext>
+#include <QDir>
+#include <QLibrary>
 #include <QProcess>
+#include <unistd.h>
+
+// Qt's hook for the application-wide OpenGL context that every other context shares with; QtGui
+// exports it, and Qt WebEngine sets it the same way when it is linked into a program.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace zen::qt {
 
@@ -40,6 +48,102 @@ std::filesystem::path QtPlatform::installedDataFolder() {
   return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "data";
 }
 
-std::unique_ptr<BrowserControl> QtPlatform::createBrowser() { return nullptr; }
+namespace {
+
+// Chromium switches that keep the engine from going on the network by itself; pages the user
+// asks for still load.
+constexpr const char* kQuietEngineFlags[] = {
+    "--disable-background-networking",
+    "--disable-component-update",
+    "--disable-domain-reliability",
+    "--disable-breakpad",
+    "--disable-sync",
+    "--no-pings",
+    "--dns-prefetch-disable",
+};
+
+QOpenGLContext* sharedContext = nullptr;
+
+void dropSharedOpenGL() {
+  qt_gl_set_global_share_context(nullptr);
+  delete sharedContext;
+  sharedContext = nullptr;
+}
+
+// Loads the module once and keeps it for the whole run: Qt WebEngine cannot be unloaded.
+ZenCreateWebBrowser webModule() {
+  static const ZenCreateWebBrowser create = []() -> ZenCreateWebBrowser {
+    PrepareSharedOpenGL();
+    PrepareWebEngineEnvironment();
+    static QLibrary library;  // kept, and the module with it, until the program ends
+    library.setLoadHints(QLibrary::PreventUnloadHint);
+    for (const QString& candidate : WebModuleCandidates()) {
+      library.setFileName(candidate);
+      if (!library.load()) continue;
+      if (auto f = reinterpret_cast<ZenCreateWebBrowser>(library.resolve(kZenCreateWebBrowserSymbol))) return f;
+    }
+    return nullptr;
+  }();
+  return create;
+}
+
+}  // namespace
+
+void PrepareSharedOpenGL() {
+  if (QOpenGLContext::globalShareContext()) return;
+  // Made now rather than with the application object: creating an OpenGL context costs the
+  // calculator's start-up tens of milliseconds on a software renderer, and nothing before the
+  // browser uses OpenGL. The engine finds it when it starts, as if it had been there from the start.
+  auto* context = new QOpenGLContext;
+  context->setFormat(QSurfaceFormat::defaultFormat());
+  // Without OpenGL (the offscreen platform) the context stays invalid and the engine composites in
+  // software; it is installed all the same, as Qt itself does, because the engine reads its format.
+  context->create();
+  sharedContext = context;
+  qt_gl_set_global_share_context(context);
+  qAddPostRoutine(dropSharedOpenGL);
+  // Widgets that render with OpenGL (the engine's page) share with it only under this attribute.
+  // Qt warns that it belongs before the application object, which is the one thing this choice
+  // avoids; that warning alone is kept out of the log.
+  static QtMessageHandler previous = nullptr;
+  previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& where, const QString& text) {
+    if (!text.contains(QLatin1String("AA_ShareOpenGLContexts")) && previous) previous(type, where, text);
+  });
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  qInstallMessageHandler(previous);
+}
+
+void PrepareWebEngineEnvironment() {
+  if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  }
+  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").trimmed();
+  for (const char* flag : kQuietEngineFlags) {
+    if (flags.contains(flag)) continue;
+    if (!flags.isEmpty()) flags += ' ';
+    flags += flag;
+  }
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+}
+
+QStringList WebModuleCandidates() {
+  QStringList candidates;
+  candidates << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("libzenweb.so"));
+#ifdef ZEN_WEB_MODULE
+  candidates << QStringLiteral(ZEN_WEB_MODULE);
+#endif
+  return candidates;
+}
+
+std::unique_ptr<BrowserControl> QtPlatform::createBrowser() {
+  const ZenCreateWebBrowser create = webModule();
+  if (!create) return nullptr;
+  return std::unique_ptr<BrowserControl>(create(engineDispatch_ ? &engineDispatch_ : nullptr));
+}
+
+QWidget* QtPlatform::browserWidget(BrowserControl* engine) {
+  auto* web = dynamic_cast<WebBrowser*>(engine);
+  return web ? web->widget() : nullptr;
+}
 
 }  // namespace zen::qt

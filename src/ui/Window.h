@@ -34,6 +34,9 @@ class Window {
   App& app() const { return app_; }
   const std::string& name() const { return name_; }
 
+  // The frame window whose client area holds this window; none for a top-level window.
+  Window* parentFrame() const { return parentFrame_; }
+
   // Controls, in creation order; a container is always created before what it holds.
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
   Control* find(std::string_view name) const;
@@ -105,12 +108,14 @@ class Window {
     return ref;
   }
   Timer& addTimer(std::string name, int intervalMs);
+  void setParentFrame(Window* frame) { parentFrame_ = frame; }
 
  private:
   void touch() { ++revision_; }
 
   App& app_;
   std::string name_;
+  Window* parentFrame_ = nullptr;
   std::vector<std::unique_ptr<Control>> controls_;
   std::unordered_map<std::string, Control*> controlsByName_;
   std::vector<std::unique_ptr<Timer>> timers_;

@@ -1,0 +1,59 @@
+#include "MDIForm1.h"
+
+#include "App.h"
+#include "Form1.h"
+#include "Numbers.h"
+#include "frmBrowser.h"
+
+namespace zen {
+
+void RecordFramePosition(App& app, const Window& frame) {
+  app.savedValues().set(entry::kFrameTop, SignedNumberText(frame.top()));
+  app.savedValues().set(entry::kFrameLeft, SignedNumberText(frame.left()));
+}
+
+MDIForm1::MDIForm1(App& app) : Window(app, "MDIForm1") {
+  setCaption("");
+  setIcon(":/assets/frame-icon.svg");
+  setBackColour(kSystemWorkspace);
+  setBorder(BorderStyle::Sizeable);
+  move(120, 555);
+  setClientSize(6015, 3720);
+  timer1_ = &addTimer("Timer1", kFrameTimerMs);
+  timer1_->onTick = [this] { Timer1_Timer(); };
+  // The position recorder runs from the moment the frame exists.
+  timer1_->setEnabled(true);
+}
+
+void MDIForm1::MDIForm_Load() {}
+
+void MDIForm1::Timer1_Timer() { RecordFramePosition(app(), *this); }
+
+void MDIForm1::closeBoxPressed() {
+  if (frmBrowser* b = browser()) {
+    b->tbToolBar_ButtonClick(kStopKey);
+    return;
+  }
+  App& a = app();
+  RecordFramePosition(a, *this);
+  a.setAuxWindowFlag(kAuxClosed);
+  unload();
+  a.form1().setFocus(a.form1().Text5());
+}
+
+void MDIForm1::unload() {
+  App& a = app();
+  if (frmBrowser* b = browser()) a.closeWindow(*b);
+  a.closeWindow(*this);
+}
+
+frmBrowser* MDIForm1::browser() const {
+  for (Window* w : app().windows()) {
+    if (w->parentFrame() == this) {
+      if (auto* b = dynamic_cast<frmBrowser*>(w)) return b;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace zen

@@ -1,0 +1,39 @@
+#pragma once
+// The frame window around the web browser: a multiple-document frame whose only child is the
+// browser window. It exists only while the browser is open and records its own position, so the
+// next opening puts it back where the user left it.
+
+#include "Window.h"
+
+namespace zen {
+
+class App;
+class frmBrowser;
+
+inline constexpr int kFrameTimerMs = 500;
+
+class MDIForm1 : public Window {
+ public:
+  explicit MDIForm1(App& app);
+
+  void MDIForm_Load();
+  // Records the frame's top and left into entries 34 and 35.
+  void Timer1_Timer();
+  // The title bar's close box ends the browser the way its stop button does.
+  void closeBoxPressed() override;
+
+  // Closes the browser window inside, then the frame.
+  void unload();
+  // The browser window inside; none before it is opened.
+  frmBrowser* browser() const;
+
+  Timer& Timer1() const { return *timer1_; }
+
+ private:
+  Timer* timer1_ = nullptr;
+};
+
+// Stores a frame's top and left into entries 34 and 35, as the settings file keeps positions.
+void RecordFramePosition(App& app, const Window& frame);
+
+}  // namespace zen

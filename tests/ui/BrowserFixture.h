@@ -1,0 +1,51 @@
+#pragma once
+// Shared ground for the browser's tests: the calculator started in a temporary folder, with a fake
+// engine behind the browser window, and short ways to press what the user presses.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "App.h"
+#include "FakeBrowser.h"
+#include "FakePlatform.h"
+#include "Form1.h"
+#include "MDIForm1.h"
+#include "TempDir.h"
+#include "WebAddresses.h"
+#include "frmBrowser.h"
+
+namespace zen::test {
+
+class BrowserTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform.setBrowserFactory([this] { return std::make_unique<FakeBrowser>(engine); });
+    app.start();
+  }
+
+  Form1& form() { return app.form1(); }
+  MDIForm1* frame() { return app.find<MDIForm1>(); }
+  frmBrowser* browser() { return app.find<frmBrowser>(); }
+  // The open browser window; the test stops when there is none.
+  frmBrowser& openBrowser() {
+    frmBrowser* b = browser();
+    if (!b) throw std::runtime_error("the browser window is not open");
+    return *b;
+  }
+
+  void pressWev() { form().get<CommandButton>("Command9").press(); }
+  void clickLink() { form().Label25().onClick(); }
+  void clickTool(const std::string& key) { openBrowser().tbToolBar().userClick(key); }
+  void setEntry(int n, std::string text) { app.savedValues().set(n, std::move(text)); }
+  const std::string& entryText(int n) const { return app.savedValues().get(n); }
+  bool focusInEntryBox() { return form().focus() == &form().Text5(); }
+
+  TempDir dir;
+  FakePlatform platform{dir.path()};
+  App app{platform};
+  std::shared_ptr<EngineRecord> engine = std::make_shared<EngineRecord>();
+};
+
+}  // namespace zen::test

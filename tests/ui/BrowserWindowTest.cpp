@@ -1,0 +1,270 @@
+// The browser window and its frame: loading, layout, address box, toolbar, timers, closing.
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "BrowserFixture.h"
+
+namespace zen::test {
+namespace {
+
+const std::string kHome(kHomePageAddress);
+
+class OpenBrowserTest : public BrowserTest {
+ protected:
+  void SetUp() override {
+    BrowserTest::SetUp();
+    pressWev();
+    engine->calls.clear();
+  }
+  frmBrowser& b() { return openBrowser(); }
+};
+
+TEST_F(OpenBrowserTest, LoadShowsTheStartingAddressAndLoadsIt) {
+  EXPECT_TRUE(b().shown());
+  EXPECT_EQ(b().StartingAddress, kHome);
+  EXPECT_EQ(b().cboAddress().text(), kHome);
+  EXPECT_EQ(b().cboAddress().items(),
+            (std::vector<std::string>{std::string(kColourCodePageAddress), std::string(kPartsListPageAddress), kHome}));
+  EXPECT_TRUE(b().timTimer().enabled());
+  EXPECT_EQ(b().timTimer().interval(), 500);
+  // The address box moves under its label: 60 + 255 + 15.
+  EXPECT_EQ(b().cboAddress().left(), 50);
+  EXPECT_EQ(b().cboAddress().top(), 330);
+  EXPECT_EQ(b().cboAddress().width(), 6540 - 100);
+}
+
+TEST_F(OpenBrowserTest, ToolbarHasItsSixButtonsInOrder) {
+  const std::vector<ToolbarButton> expected = {
+      {"Back", "戻る", ":/assets/tb-back.svg"},       {"Forward", "進む", ":/assets/tb-forward.svg"},
+      {"Stop", "中止", ":/assets/tb-stop.svg"},       {"Refresh", "更新", ":/assets/tb-refresh.svg"},
+      {"Home", "ﾎｰﾑ", ":/assets/tb-home.svg"},        {"Search", "検索", ":/assets/tb-search.svg"},
+  };
+  EXPECT_EQ(b().tbToolBar().buttons(), expected);
+  EXPECT_EQ(b().lblAddress().caption(), "ｱﾄﾞﾚｽ(&A):");
+}
+
+struct SizeCase {
+  int width;
+  int height;
+  int boxWidth;
+  int pageWidth;
+  int pageHeight;
+};
+
+void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.width << "x" << c.height; }
+
+class ResizeTest : public OpenBrowserTest, public ::testing::WithParamInterface<SizeCase> {};
+
+TEST_P(ResizeTest, AddressBoxAndPageFollowTheWindow) {
+  const SizeCase& c = GetParam();
+  b().userResized(c.width, c.height);
+  EXPECT_EQ(b().cboAddress().width(), c.boxWidth);
+  EXPECT_EQ(b().brwWebBrowser().width(), c.pageWidth);
+  EXPECT_EQ(b().brwWebBrowser().height(), c.pageHeight);
+  EXPECT_EQ(b().brwWebBrowser().left(), 0);
+  EXPECT_EQ(b().brwWebBrowser().top(), 1200);
+  EXPECT_EQ(b().tbToolBar().width(), std::max(0, c.width));
+  EXPECT_EQ(b().picAddress().width(), std::max(0, c.width));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ResizeTest,
+                         ::testing::Values(SizeCase{6540, 5130, 6440, 6440, 3815},  // design size
+                                           SizeCase{7540, 5130, 7440, 7440, 3815},  // 1000 wider
+                                           SizeCase{12000, 9000, 11900, 11900, 7685},
+                                           SizeCase{100, 1315, 0, 0, 0},   // just the margins
+                                           SizeCase{60, 1000, 0, 0, 0},    // smaller than its margins
+                                           SizeCase{0, 0, 0, 0, 0}));      // minimised
+
+TEST_F(OpenBrowserTest, WideningBy1000TwipsWidensBoxAndPageBy1000Each) {
+  b().userResized(9000, 7000);
+  const int box = b().cboAddress().width();
+  const int page = b().brwWebBrowser().width();
+  b().userResized(10000, 7000);
+  EXPECT_EQ(b().cboAddress().width(), box + 1000);
+  EXPECT_EQ(b().brwWebBrowser().width(), page + 1000);
+  // The margins stay: 50 right of the box, 100 right of the page.
+  EXPECT_EQ(10000 - (b().cboAddress().left() + b().cboAddress().width()), 50);
+  EXPECT_EQ(10000 - (b().brwWebBrowser().left() + b().brwWebBrowser().width()), 100);
+}
+
+TEST_F(OpenBrowserTest, ChoosingAListItemNavigatesToIt) {
+  b().timTimer().setEnabled(false);
+  b().cboAddress().userChoose(1);
+  EXPECT_EQ(b().cboAddress().text(), std::string(kPartsListPageAddress));
+  EXPECT_EQ(engine->calls, std::vector<std::string>{"navigate " + std::string(kPartsListPageAddress)});
+  EXPECT_TRUE(b().timTimer().enabled());
+}
+
+TEST_F(OpenBrowserTest, EnterInTheAddressBoxNavigatesToTheTypedText) {
+  b().timTimer().setEnabled(false);
+  b().cboAddress().setText("https://example.org/");
+  b().cboAddress().onKeyPress('a');
+  EXPECT_TRUE(engine->calls.empty());
+  EXPECT_FALSE(b().timTimer().enabled());
+  b().cboAddress().onKeyPress(13);
+  EXPECT_EQ(engine->calls, std::vector<std::string>{"navigate https://example.org/"});
+  EXPECT_TRUE(b().timTimer().enabled());
+}
+
+struct ToolCase {
+  const char* key;
+  const char* call;
+};
+
+void PrintTo(const ToolCase& c, std::ostream* os) { *os << c.key; }
+
+class ToolbarTest : public OpenBrowserTest, public ::testing::WithParamInterface<ToolCase> {};
+
+TEST_P(ToolbarTest, EachButtonRecordsTheFramePlaceStartsTheTimerAndAsksTheEngine) {
+  frame()->userMoved(3300, 1800);
+  b().timTimer().setEnabled(false);
+  clickTool(GetParam().key);
+  EXPECT_EQ(entryText(entry::kFrameTop), " 1800");
+  EXPECT_EQ(entryText(entry::kFrameLeft), " 3300");
+  EXPECT_TRUE(b().timTimer().enabled());
+  EXPECT_EQ(engine->calls, std::vector<std::string>{GetParam().call});
+  EXPECT_NE(frame(), nullptr);
+  EXPECT_EQ(app.auxWindowFlag(), kAuxOpen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ToolbarTest,
+                         ::testing::Values(ToolCase{"Back", "back"}, ToolCase{"Forward", "forward"},
+                                           ToolCase{"Refresh", "refresh"}, ToolCase{"Home", "home"},
+                                           ToolCase{"Search", "search"}));
+
+TEST_F(OpenBrowserTest, AKeyNotInTheTableOnlyRecordsAndStartsTheTimer) {
+  frame()->userMoved(3300, 1800);
+  b().timTimer().setEnabled(false);
+  b().tbToolBar_ButtonClick("Print");
+  EXPECT_EQ(entryText(entry::kFrameTop), " 1800");
+  EXPECT_TRUE(b().timTimer().enabled());
+  EXPECT_TRUE(engine->calls.empty());
+  // A click the bar has no button for never reaches the handler.
+  b().timTimer().setEnabled(false);
+  b().tbToolBar().userClick("Print");
+  EXPECT_FALSE(b().timTimer().enabled());
+}
+
+TEST_F(OpenBrowserTest, StopClosesEverythingRecordsThePlaceAndReturnsToTheCalculator) {
+  frame()->userMoved(4100, 2600);
+  const auto raises = form().raiseRequests();
+  form().setFocus(form().Text1());
+  clickTool("Stop");
+  EXPECT_EQ(engine->calls, std::vector<std::string>{"stop"});
+  EXPECT_EQ(frame(), nullptr);
+  EXPECT_EQ(browser(), nullptr);
+  EXPECT_EQ(app.auxWindowFlag(), kAuxClosed);
+  EXPECT_EQ(entryText(entry::kFrameTop), " 2600");
+  EXPECT_EQ(entryText(entry::kFrameLeft), " 4100");
+  EXPECT_GT(form().raiseRequests(), raises);
+  EXPECT_TRUE(form().shown());
+  EXPECT_TRUE(focusInEntryBox());
+  EXPECT_EQ(platform.endProgramCalls(), 0);
+
+  // The frame comes back where it was moved to, within W E V's ranges.
+  pressWev();
+  ASSERT_NE(frame(), nullptr);
+  EXPECT_EQ(frame()->top(), 2600);
+  EXPECT_EQ(frame()->left(), 4100);
+}
+
+TEST_F(OpenBrowserTest, TheEngineGoesWithItsWindow) {
+  frmBrowser* w = browser();
+  clickTool("Stop");
+  EXPECT_FALSE(w->timTimer().enabled());  // closed, not yet freed
+  app.collectClosed();
+  EXPECT_EQ(engine->live, nullptr);
+}
+
+TEST_F(OpenBrowserTest, FrameTimerRecordsThePlaceEveryTick) {
+  EXPECT_TRUE(frame()->Timer1().enabled());
+  EXPECT_EQ(frame()->Timer1().interval(), 500);
+  frame()->userMoved(5000, 1234);
+  frame()->Timer1().tick();
+  EXPECT_EQ(entryText(entry::kFrameTop), " 1234");
+  EXPECT_EQ(entryText(entry::kFrameLeft), " 5000");
+  frame()->userMoved(-300, -20);
+  frame()->Timer1().tick();
+  EXPECT_EQ(entryText(entry::kFrameTop), "-20");
+  EXPECT_EQ(entryText(entry::kFrameLeft), "-300");
+}
+
+TEST_F(OpenBrowserTest, FrameCloseBoxActsLikeStop) {
+  frame()->userMoved(2222, 1111);
+  form().setFocus(form().Text1());
+  frame()->closeBoxPressed();
+  EXPECT_EQ(frame(), nullptr);
+  EXPECT_EQ(browser(), nullptr);
+  EXPECT_EQ(app.auxWindowFlag(), kAuxClosed);
+  EXPECT_EQ(entryText(entry::kFrameTop), " 1111");
+  EXPECT_EQ(entryText(entry::kFrameLeft), " 2222");
+  EXPECT_TRUE(focusInEntryBox());
+  // The next W E V opens again instead of only resetting the flag.
+  pressWev();
+  EXPECT_NE(browser(), nullptr);
+}
+
+TEST_F(OpenBrowserTest, BrowserCloseBoxClosesTheFrameToo) {
+  b().closeBoxPressed();
+  EXPECT_EQ(frame(), nullptr);
+  EXPECT_EQ(browser(), nullptr);
+  EXPECT_EQ(app.auxWindowFlag(), kAuxClosed);
+}
+
+TEST_F(OpenBrowserTest, TimerShowsConnectingWhileBusyThenThePageName) {
+  engine->busy = true;
+  b().timTimer().tick();
+  EXPECT_EQ(b().caption(), "接続中...");
+  EXPECT_TRUE(b().timTimer().enabled());
+  EXPECT_EQ(b().cboAddress().text(), kHome);
+
+  engine->busy = false;
+  engine->locationName = "ZENTARIO ホームページ";
+  b().timTimer().tick();
+  EXPECT_FALSE(b().timTimer().enabled());
+  EXPECT_EQ(b().caption(), "ZENTARIO ホームページ");
+  EXPECT_EQ(b().cboAddress().text(), "ZENTARIO ホームページ");
+}
+
+TEST_F(OpenBrowserTest, DownloadCompleteSetsTheCaptionOnly) {
+  engine->locationName = "カラーコード表";
+  ASSERT_NE(engine->live, nullptr);
+  engine->live->onDownloadComplete();
+  EXPECT_EQ(b().caption(), "カラーコード表");
+  EXPECT_EQ(b().cboAddress().text(), kHome);
+  EXPECT_TRUE(b().timTimer().enabled());
+}
+
+TEST_F(BrowserTest, WithoutAnEngineTheBrowserStillOpensAndCloses) {
+  platform.setBrowserFactory(nullptr);
+  pressWev();
+  frmBrowser& b = openBrowser();
+  EXPECT_EQ(b.brwWebBrowser().engine(), nullptr);
+  EXPECT_EQ(b.cboAddress().items().size(), 3u);
+  for (const char* key : {"Back", "Forward", "Refresh", "Home", "Search"}) clickTool(key);
+  b.userResized(8000, 6000);
+  b.cboAddress().onKeyPress(13);
+  b.timTimer().tick();
+  EXPECT_FALSE(b.timTimer().enabled());
+  EXPECT_EQ(b.caption(), "");
+  clickTool("Stop");
+  EXPECT_EQ(frame(), nullptr);
+  EXPECT_EQ(app.auxWindowFlag(), kAuxClosed);
+}
+
+TEST_F(BrowserTest, AnEngineThatFailsToStartIsSkipped) {
+  platform.setBrowserFactory([]() -> std::unique_ptr<BrowserControl> { throw std::runtime_error("no engine"); });
+  pressWev();
+  frmBrowser& b = openBrowser();
+  EXPECT_TRUE(b.shown());
+  EXPECT_EQ(b.brwWebBrowser().engine(), nullptr);
+  EXPECT_EQ(b.cboAddress().text(), kHome);
+}
+
+}  // namespace
+}  // namespace zen::test
