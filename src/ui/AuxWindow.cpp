@@ -14,4 +14,16 @@ void AuxWindow::closeAndReturn() {
   main.setFocus(main.Text5());
 }
 
+CommandButton& AuxWindow::addCloseButton(std::string caption, int left, int top, int width, Rgb back) {
+  auto& button = add<CommandButton>("Command1");
+  button.setBounds(left, top, width, 375);
+  button.setCaption(std::move(caption));
+  button.setBackColour(back);
+  button.setForeColour(kSystemWindowText);
+  button.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
+  button.setPicture(":/assets/button-face.svg");
+  button.setTabIndex(0);
+  return button;
+}
+
 }  // namespace zen

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "Control.h"
 #include "Window.h"
 
 namespace zen {
@@ -21,6 +22,8 @@ class AuxWindow : public Window {
  protected:
   // Closes this window, marks the toggle flag "none open" and gives the focus to Text5.
   void closeAndReturn();
+  // The window's own close button "Command1": the shared lavender face and a bold caption.
+  CommandButton& addCloseButton(std::string caption, int left, int top, int width, Rgb back);
 };
 
 }  // namespace zen

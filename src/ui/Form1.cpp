@@ -508,10 +508,7 @@ void Form1::Form_Load() {
   RestoreSlots();
 }
 
-void Form1::Timer2_Timer() {
-  app().savedValues().set(entry::kMainTop, SignedNumberText(top()));
-  app().savedValues().set(entry::kMainLeft, SignedNumberText(left()));
-}
+void Form1::Timer2_Timer() { recordPosition(entry::kMainTop, entry::kMainLeft); }
 
 void Form1::Command1_Click() {
   App& a = app();

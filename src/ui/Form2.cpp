@@ -54,14 +54,7 @@ Form2::Form2(App& app) : AuxWindow(app, "Form2") {
   chart.setBackColour(kChartGround);
   chart.setAccessibleName(std::string(kChartTitle));
 
-  auto& end = add<CommandButton>("Command1");
-  end.setBounds(1920, 5760, 975, 375);
-  end.setCaption("END");
-  end.setBackColour(0xFFFFFF);
-  end.setForeColour(kSystemWindowText);
-  end.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
-  end.setPicture(":/assets/button-face.svg");
-  end.setTabIndex(0);
+  auto& end = addCloseButton("END", 1920, 5760, 975, 0xFFFFFF);
   end.onClick = [this] { Command1_Click(); };
 
   timer1_ = &addTimer("Timer1", 500);
@@ -69,8 +62,7 @@ Form2::Form2(App& app) : AuxWindow(app, "Form2") {
 }
 
 void Form2::Timer1_Timer() {
-  app().savedValues().set(entry::kChartTop, SignedNumberText(top()));
-  app().savedValues().set(entry::kChartLeft, SignedNumberText(left()));
+  recordPosition(entry::kChartTop, entry::kChartLeft);
 }
 
 void Form2::Command1_Click() { closeAndReturn(); }

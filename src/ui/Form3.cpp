@@ -1,7 +1,6 @@
 #include "Form3.h"
 
 #include "App.h"
-#include "Numbers.h"
 
 namespace zen {
 
@@ -39,14 +38,7 @@ Form3::Form3(App& app) : AuxWindow(app, "Form3") {
   scroll.onChange = [this] { VScroll1_Change(); };
   scroll_ = &scroll;
 
-  auto& end = add<CommandButton>("Command1");
-  end.setBounds(3000, 6480, 1095, 375);
-  end.setCaption("HELP END");
-  end.setBackColour(kSystemButtonFace);
-  end.setForeColour(kSystemWindowText);
-  end.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
-  end.setPicture(":/assets/button-face.svg");
-  end.setTabIndex(0);
+  auto& end = addCloseButton("HELP END", 3000, 6480, 1095, kSystemButtonFace);
   end.onClick = [this] { Command1_Click(); };
 
   timer1_ = &addTimer("Timer1", 500);
@@ -74,8 +66,7 @@ void Form3::showPage(int first) {
 void Form3::VScroll1_Change() { showPage(VScroll1().value()); }
 
 void Form3::Timer1_Timer() {
-  app().savedValues().set(entry::kHelpTop, SignedNumberText(top()));
-  app().savedValues().set(entry::kHelpLeft, SignedNumberText(left()));
+  recordPosition(entry::kHelpTop, entry::kHelpLeft);
 }
 
 void Form3::Command1_Click() { closeAndReturn(); }

@@ -2,15 +2,11 @@
 
 #include "App.h"
 #include "Form1.h"
-#include "Numbers.h"
 #include "frmBrowser.h"
 
 namespace zen {
 
-void RecordFramePosition(App& app, const Window& frame) {
-  app.savedValues().set(entry::kFrameTop, SignedNumberText(frame.top()));
-  app.savedValues().set(entry::kFrameLeft, SignedNumberText(frame.left()));
-}
+void RecordFramePosition(const Window& frame) { frame.recordPosition(entry::kFrameTop, entry::kFrameLeft); }
 
 MDIForm1::MDIForm1(App& app) : Window(app, "MDIForm1") {
   setCaption("");
@@ -27,7 +23,7 @@ MDIForm1::MDIForm1(App& app) : Window(app, "MDIForm1") {
 
 void MDIForm1::MDIForm_Load() {}
 
-void MDIForm1::Timer1_Timer() { RecordFramePosition(app(), *this); }
+void MDIForm1::Timer1_Timer() { RecordFramePosition(*this); }
 
 void MDIForm1::closeBoxPressed() {
   if (frmBrowser* b = browser()) {
@@ -35,7 +31,7 @@ void MDIForm1::closeBoxPressed() {
     return;
   }
   App& a = app();
-  RecordFramePosition(a, *this);
+  RecordFramePosition(*this);
   a.setAuxWindowFlag(kAuxClosed);
   unload();
   a.form1().setFocus(a.form1().Text5());

@@ -33,7 +33,7 @@ class MDIForm1 : public Window {
   Timer* timer1_ = nullptr;
 };
 
-// Stores a frame's top and left into entries 34 and 35, as the settings file keeps positions.
-void RecordFramePosition(App& app, const Window& frame);
+// Stores a frame's top and left into its two settings entries.
+void RecordFramePosition(const Window& frame);
 
 }  // namespace zen

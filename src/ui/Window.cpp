@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include "App.h"
+#include "Numbers.h"
 
 namespace zen {
 
@@ -72,6 +73,11 @@ void Window::hide() {
   if (!shown_) return;
   shown_ = false;
   touch();
+}
+
+void Window::recordPosition(int topEntry, int leftEntry) const {
+  app_.savedValues().set(topEntry, SignedNumberText(top_));
+  app_.savedValues().set(leftEntry, SignedNumberText(left_));
 }
 
 void Window::bringToFront() {

@@ -75,6 +75,10 @@ class Window {
   bool shown() const { return shown_; }
   void show();
   void hide();
+  // Writes the window's position into two settings entries, as the position timers do
+  // (" 1800": a leading space for positions that are not negative).
+  void recordPosition(int topEntry, int leftEntry) const;
+
   // Asks the desktop to raise the window and make it active.
   void bringToFront();
   std::uint64_t raiseRequests() const { return raiseRequests_; }

@@ -122,7 +122,7 @@ void frmBrowser::cboAddress_KeyPress(int keyAscii) {
 
 void frmBrowser::tbToolBar_ButtonClick(const std::string& key) {
   App& a = app();
-  RecordFramePosition(a, frame());
+  RecordFramePosition(frame());
   timTimer().setEnabled(true);
   Browser& page = brwWebBrowser();
   if (key == kBackKey) {
@@ -140,7 +140,7 @@ void frmBrowser::tbToolBar_ButtonClick(const std::string& key) {
     page.stop();
     Form1& main = a.form1();
     main.bringToFront();
-    RecordFramePosition(a, frame());
+    RecordFramePosition(frame());
     a.setAuxWindowFlag(kAuxClosed);
     frame().unload();
     // Like every close button of an auxiliary window, it hands the keyboard back to the entry box.
