@@ -62,28 +62,14 @@ int inkIn(const QImage& image, const QRect& area) {
   return n;
 }
 
-class AuxViewsTest : public ::testing::Test {
+class AuxViewsTest : public OnScreenTest {
  protected:
-  void SetUp() override {
-    platform = std::make_unique<RecordingQtPlatform>(folder.path());
-    app = std::make_unique<App>(*platform);
-    renderer = std::make_unique<qt::Renderer>(*app, 96.0);
-    qt::registerAuxiliaryViews(*renderer);
-    app->start();
-    renderer->sync();
-    processEvents();
-  }
-  void TearDown() override {
-    renderer.reset();
-    app.reset();
-  }
-  Form1& form() { return app->form1(); }
+  void registerViews(qt::Renderer& r, RecordingQtPlatform&) override { qt::registerAuxiliaryViews(r); }
   void click(Window& w, const char* button) {
-    clickOn(renderer->widget(*w.find(button)));
+    clickOn(widgetOf(w, button));
     processEvents();
   }
-  QWidget* view(const Window& w) { return renderer->windowWidget(w); }
-  QWidget* widget(const Window& w, const char* name) { return renderer->widget(*w.find(name)); }
+  QWidget* widget(const Window& w, const char* name) { return widgetOf(w, name); }
   void key(QWidget* target, int k) {
     QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
     QApplication::sendEvent(target, &press);
@@ -91,11 +77,6 @@ class AuxViewsTest : public ::testing::Test {
     QApplication::sendEvent(target, &release);
     processEvents();
   }
-
-  TempDir folder;
-  std::unique_ptr<RecordingQtPlatform> platform;
-  std::unique_ptr<App> app;
-  std::unique_ptr<qt::Renderer> renderer;
 };
 
 TEST_F(AuxViewsTest, ChartSwatchesShowTheColourTable) {

@@ -15,33 +15,15 @@
 namespace zen::test {
 namespace {
 
-class Form1ViewTest : public ::testing::Test {
+class Form1ViewTest : public OnScreenTest {
  protected:
-  void SetUp() override {
-    platform = std::make_unique<RecordingQtPlatform>(folder.path());
-    app = std::make_unique<App>(*platform);
-    renderer = std::make_unique<qt::Renderer>(*app, 96.0);
-    app->start();
-    renderer->sync();
-    processEvents();
-  }
-  void TearDown() override {
-    renderer.reset();
-    app.reset();
-  }
-  Form1& form() { return app->form1(); }
-  QWidget* widget(const std::string& name) { return renderer->widget(*form().find(name)); }
-  QWidget* window() { return renderer->windowWidget(form()); }
+  QWidget* widget(const std::string& name) { return widgetOf(form(), name); }
+  QWidget* window() { return view(form()); }
   // The centre of a control in the window's pixels.
   QPoint centreInWindow(const std::string& name) {
     QWidget* w = widget(name);
     return w->mapTo(window(), w->rect().center());
   }
-
-  TempDir folder;
-  std::unique_ptr<RecordingQtPlatform> platform;
-  std::unique_ptr<App> app;
-  std::unique_ptr<qt::Renderer> renderer;
 };
 
 TEST_F(Form1ViewTest, WindowHasItsCaptionFixedSizeAndClientArea) {

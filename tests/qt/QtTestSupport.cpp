@@ -6,6 +6,24 @@
 
 namespace zen::test {
 
+void OnScreenTest::SetUp() {
+  platform = std::make_unique<RecordingQtPlatform>(folder.path());
+  app = std::make_unique<App>(*platform);
+  renderer = std::make_unique<qt::Renderer>(*app, dpi_);
+  registerViews(*renderer, *platform);
+  app->start();
+  renderer->sync();
+  processEvents();
+}
+
+void OnScreenTest::TearDown() {
+  renderer.reset();
+  app.reset();
+  // Widgets of closed windows go with the next turn of the event loop.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  processEvents();
+}
+
 QImage grabImage(QWidget& w) {
   QImage image = w.grab().toImage();
   image.setDevicePixelRatio(1.0);

@@ -2,14 +2,21 @@
 // What the offscreen Qt tests share: a QApplication, a platform that records instead of acting,
 // and helpers to grab pixels and to click and type on real widgets.
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "App.h"
+#include "Form1.h"
 #include "QtPlatform.h"
+#include "Renderer.h"
+#include "TempDir.h"
 
 namespace zen::test {
 
@@ -26,6 +33,29 @@ class RecordingQtPlatform : public qt::QtPlatform {
 
  private:
   std::filesystem::path folder_;
+};
+
+// The calculator started on real widgets, in a temporary folder, with a recording platform.
+// A fixture says which special views it needs in registerViews().
+class OnScreenTest : public ::testing::Test {
+ protected:
+  explicit OnScreenTest(double dpi = 96.0) : dpi_(dpi) {}
+  void SetUp() override;
+  void TearDown() override;
+  virtual void registerViews(qt::Renderer&, RecordingQtPlatform&) {}
+
+  Form1& form() { return app->form1(); }
+  // The widget of a window's control, by the control's name.
+  QWidget* widgetOf(const Window& w, const std::string& name) { return renderer->widget(*w.find(name)); }
+  QWidget* view(const Window& w) { return renderer->windowWidget(w); }
+
+  TempDir folder;
+  std::unique_ptr<RecordingQtPlatform> platform;
+  std::unique_ptr<App> app;
+  std::unique_ptr<qt::Renderer> renderer;
+
+ private:
+  double dpi_;
 };
 
 // The widget's own pixels, at one device pixel per logical pixel.

@@ -48,28 +48,12 @@ bool engineLoaded() {
   return maps.readAll().contains("libQt6WebEngineCore");
 }
 
-class BrowserWebTest : public ::testing::Test {
+class BrowserWebTest : public OnScreenTest {
  protected:
-  void SetUp() override {
-    platform = std::make_unique<RecordingQtPlatform>(folder.path());
-    app = std::make_unique<App>(*platform);
-    renderer = std::make_unique<qt::Renderer>(*app, kDpi);
-    qt::registerBrowserViews(*renderer, *platform);
-    app->start();
-    renderer->sync();
-    processEvents();
-  }
-  void TearDown() override {
-    renderer.reset();
-    app.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    processEvents();
-  }
-
-  Form1& form() { return app->form1(); }
+  BrowserWebTest() : OnScreenTest(kDpi) {}
+  void registerViews(qt::Renderer& r, RecordingQtPlatform& p) override { qt::registerBrowserViews(r, p); }
   MDIForm1* frame() { return app->find<MDIForm1>(); }
   frmBrowser* browser() { return app->find<frmBrowser>(); }
-  QWidget* widgetOf(Window& w, const char* control) { return renderer->widget(*w.find(control)); }
 
   void pressWev() {
     engineStarted = true;
@@ -103,11 +87,6 @@ class BrowserWebTest : public ::testing::Test {
     QTest::keyClick(w, Qt::Key_Return);
     processEvents();
   }
-
-  TempDir folder;
-  std::unique_ptr<RecordingQtPlatform> platform;
-  std::unique_ptr<App> app;
-  std::unique_ptr<qt::Renderer> renderer;
 };
 
 TEST_F(BrowserWebTest, NothingOfTheEngineIsLoadedBeforeTheFirstOpening) {
