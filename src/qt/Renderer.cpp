@@ -5,12 +5,14 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMetaObject>
+#include <QPointer>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <algorithm>
+#include <vector>
 
 namespace zen::qt {
 
@@ -116,16 +118,23 @@ void WindowView::paintEvent(QPaintEvent*) {
 Renderer::Renderer(App& app, double logicalDpi) : app_(app), scale_(logicalDpi > 0 ? logicalDpi : screenDpi()) {}
 
 Renderer::~Renderer() {
+  // Widgets can still report while they go (a page view ends its load when it is deleted); from
+  // here on nothing reaches the model and nothing is synced, so no half-deleted view is touched.
+  tearingDown_ = true;
+  std::vector<QPointer<WindowView>> doomed;
   for (auto& [window, view] : views_) {
     view->detach();
-    delete view;
+    for (auto& [model, qtimer] : view->timers) qtimer->stop();
+    doomed.emplace_back(view);
   }
   views_.clear();
+  // A child window's view lives inside its frame's view and may already have gone with it.
+  for (const QPointer<WindowView>& view : doomed) delete view.data();
   qDeleteAll(pictures_);
 }
 
 void Renderer::dispatch(const std::function<void()>& action) {
-  if (app_.ended()) return;
+  if (tearingDown_ || app_.ended()) return;
   app_.collectClosed();
   action();
   sync();
@@ -308,7 +317,7 @@ void Renderer::dropClosedViews() {
 }
 
 void Renderer::sync() {
-  if (syncing_) return;
+  if (syncing_ || tearingDown_) return;
   syncing_ = true;
   dropClosedViews();
   for (Window* w : app_.windows()) {

@@ -64,7 +64,7 @@ class Renderer : public QObject {
   const Scale& scale() const { return scale_; }
 
   // Runs a model action for a user event or a tick, then syncs. Nothing runs once the program
-  // has ended.
+  // has ended or while the renderer is being destroyed.
   void dispatch(const std::function<void()>& action);
   // Makes the widgets match the model: creates views for new windows, updates what changed,
   // drops views of closed windows.
@@ -101,6 +101,7 @@ class Renderer : public QObject {
   App& app_;
   Scale scale_;
   bool syncing_ = false;
+  bool tearingDown_ = false;
   std::unordered_map<const Window*, WindowView*> views_;
   std::unordered_map<ControlKind, Factory> kindFactories_;
   std::unordered_map<std::string, Factory> namedFactories_;

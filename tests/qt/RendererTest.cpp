@@ -1,0 +1,67 @@
+// The renderer's own life: what its widgets may still say while they are being destroyed.
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <memory>
+
+#include "App.h"
+#include "ControlViews.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "QtTestSupport.h"
+#include "Renderer.h"
+
+namespace zen::test {
+namespace {
+
+// A view that reports to the model when it is deleted, as the browser's page view does when a
+// load it had going ends with it.
+class ReportingView : public QWidget, public qt::ControlView {
+ public:
+  ReportingView(Control& c, qt::Renderer& r, QWidget* parent, int& reports)
+      : QWidget(parent), ControlView(c, r), reports_(reports) {}
+  ~ReportingView() override {
+    int& reports = reports_;
+    renderer().dispatch([&reports] { ++reports; });
+  }
+  QWidget* widget() override { return this; }
+
+ private:
+  int& reports_;
+};
+
+class RendererTeardownTest : public OnScreenTest {
+ protected:
+  void registerViews(qt::Renderer& r, RecordingQtPlatform&) override {
+    r.registerFactory("Form1.Text5", [this](Control& c, qt::Renderer& rr, QWidget* parent) -> qt::ControlView* {
+      return new ReportingView(c, rr, parent, reports);
+    });
+    r.registerFactory("Form2.Command1", [this](Control& c, qt::Renderer& rr, QWidget* parent) -> qt::ControlView* {
+      return new ReportingView(c, rr, parent, reports);
+    });
+  }
+  int reports = 0;
+};
+
+TEST_F(RendererTeardownTest, WidgetsThatReportWhileGoingReachNeitherTheModelNorAHalfDeletedView) {
+  ASSERT_NE(widgetOf(form(), "Text5"), nullptr);
+  renderer.reset();
+  EXPECT_EQ(reports, 0);
+}
+
+TEST_F(RendererTeardownTest, AWindowHostedInsideAnotherIsDeletedOnce) {
+  // Every window but the calculator goes inside the calculator's view, as a frame's child does.
+  renderer->setHostFinder([this](Window& w) -> QWidget* {
+    return &w == &form() ? nullptr : renderer->windowWidget(form());
+  });
+  app->openWindow<Form2>();
+  renderer->sync();
+  ASSERT_NE(view(*app->find<Form2>()), nullptr);
+  EXPECT_EQ(view(*app->find<Form2>())->parentWidget(), view(form()));
+  renderer.reset();
+  EXPECT_EQ(reports, 0);
+}
+
+}  // namespace
+}  // namespace zen::test
