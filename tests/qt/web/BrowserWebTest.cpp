@@ -33,6 +33,9 @@ namespace {
 // Generous: the first page of a run starts the engine's processes, which under the sanitizers on
 // a busy machine takes a while.
 constexpr int kPageTimeoutMs = 120000;
+// For what follows an event at once (a caption, a move, a resize); just as generous, since a
+// wait ends as soon as the thing happens and only a failure waits it out.
+constexpr int kEventTimeoutMs = 60000;
 constexpr double kDpi = 144.0;  // 10 twips per pixel: 1000 twips are exactly 100 pixels
 
 const QString kHomeTitle = QStringLiteral("ZENTARIO ホームページ");
@@ -110,13 +113,13 @@ TEST_F(BrowserWebTest, StartingPageLoadsInTheFramesOnlySubWindowAndNamesTheWindo
   ASSERT_EQ(area()->subWindowList().size(), 1);
   QMdiSubWindow* sub = area()->subWindowList().first();
   EXPECT_TRUE(sub->isMaximized());
-  EXPECT_TRUE(QTest::qWaitFor([&] { return sub->windowTitle() == kHomeTitle; }, 5000)) << sub->windowTitle().toStdString();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return sub->windowTitle() == kHomeTitle; }, kEventTimeoutMs)) << sub->windowTitle().toStdString();
   EXPECT_TRUE(sub->isAncestorOf(view));
   QWidget* top = renderer->windowWidget(*frame());
   EXPECT_TRUE(top->isWindow());
   EXPECT_EQ(top->windowTitle(), QString());
   // The timer then puts the page's name into the address box.
-  EXPECT_TRUE(QTest::qWaitFor([&] { return addressBox()->currentText() == kHomeTitle; }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return addressBox()->currentText() == kHomeTitle; }, kEventTimeoutMs));
 }
 
 TEST_F(BrowserWebTest, AddressListHoldsTheTwoReferencePagesThenTheStartingAddress) {
@@ -140,11 +143,11 @@ TEST_F(BrowserWebTest, ConnectingShowsWhileAPageLoadsThenItsName) {
   pressEnterIn(box);
   ASSERT_TRUE(QTest::qWaitFor([&] { return server.connections() > 0; }, kPageTimeoutMs));
   // The answer is held back: the page is loading, and the timer says so within half a second.
-  EXPECT_TRUE(QTest::qWaitFor([&] { return b.caption() == "接続中..."; }, 5000)) << b.caption();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return b.caption() == "接続中..."; }, kEventTimeoutMs)) << b.caption();
   EXPECT_TRUE(b.timTimer().enabled());
   server.release();
   EXPECT_TRUE(waitForCaption(QStringLiteral("held page")));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !b.timTimer().enabled(); }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !b.timTimer().enabled(); }, kEventTimeoutMs));
   EXPECT_EQ(b.cboAddress().text(), "held page");
 }
 
@@ -192,7 +195,7 @@ TEST_F(BrowserWebTest, BackWithNothingToGoBackToLeavesThePageAsItWas) {
   frmBrowser& b = openAtHome();
   tool("Back")->trigger();
   EXPECT_TRUE(b.timTimer().enabled());
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !b.timTimer().enabled(); }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !b.timTimer().enabled(); }, kEventTimeoutMs));
   EXPECT_EQ(QString::fromStdString(b.caption()), kHomeTitle);
   EXPECT_EQ(page()->property("url").toUrl(), QUrl(QString::fromUtf8(kHomePageAddress.data())));
 }
@@ -217,7 +220,7 @@ TEST_F(BrowserWebTest, StopClosesTheFrameAndRecordsItsPlace) {
   QPointer<QWidget> top = renderer->windowWidget(*frame());
   top->move(300, 200);  // 3000, 2000 twips at this scale
   // The move reaches the model when the platform reports it.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return frame()->left() == 3000 && frame()->top() == 2000; }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return frame()->left() == 3000 && frame()->top() == 2000; }, kEventTimeoutMs));
   tool("Stop")->trigger();
   processEvents();
   EXPECT_EQ(frame(), nullptr);
@@ -230,7 +233,7 @@ TEST_F(BrowserWebTest, StopClosesTheFrameAndRecordsItsPlace) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return top.isNull();
       },
-      10000));
+      kEventTimeoutMs));
   EXPECT_TRUE(renderer->windowWidget(form())->isVisible());
 
   // The next opening starts over and loads its page again.
@@ -259,10 +262,10 @@ TEST_F(BrowserWebTest, WideningBy1000TwipsWidensAddressBoxAndPageBy1000Each) {
   const int boxPx = boxWidget->width();
   const int pagePx = pageArea->width();
   top->resize(top->width() + 100, top->height());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return b.cboAddress().width() == box + 1000; }, 5000))
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.cboAddress().width() == box + 1000; }, kEventTimeoutMs))
       << b.cboAddress().width() << " from " << box;
   EXPECT_EQ(b.brwWebBrowser().width(), pageWidth + 1000);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return boxWidget->width() == boxPx + 100; }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return boxWidget->width() == boxPx + 100; }, kEventTimeoutMs));
   EXPECT_EQ(pageArea->width(), pagePx + 100);
   // The page itself fills its area.
   EXPECT_EQ(page()->width(), pageArea->width());
@@ -276,7 +279,7 @@ TEST_F(BrowserWebTest, ACaptionChangeRightAfterAResizeDoesNotShrinkThePageBack) 
   top->resize(top->width() + 100, top->height());
   // The timer's caption arrives before the model has heard of the resize.
   renderer->dispatch([&b] { b.setCaption("接続中..."); });
-  ASSERT_TRUE(QTest::qWaitFor([&] { return b.cboAddress().width() == box + 1000; }, 5000)) << b.cboAddress().width();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b.cboAddress().width() == box + 1000; }, kEventTimeoutMs)) << b.cboAddress().width();
   processEvents();
   EXPECT_EQ(view->size(), view->parentWidget()->size());
   EXPECT_EQ(renderer->scale().twips(view->width()), b.clientWidth());
