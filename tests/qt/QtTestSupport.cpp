@@ -1,8 +1,10 @@
 #include "QtTestSupport.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 
 namespace zen::test {
 
@@ -58,5 +60,17 @@ void typeInto(QWidget* w, const QString& text) {
 }
 
 void processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); }
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
+  const QDeadlineTimer deadline(timeoutMs);
+  QTimer wake;  // something always arrives, so the wait below ends in time
+  wake.start(20);
+  while (!done()) {
+    if (deadline.hasExpired()) return false;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  return true;
+}
 
 }  // namespace zen::test

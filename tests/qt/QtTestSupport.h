@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -69,5 +70,9 @@ void clickOn(QWidget* w, QPoint at);
 void typeInto(QWidget* w, const QString& text);
 // Lets queued events run.
 void processEvents();
+// Runs the event loop until done() holds, looking again after every batch of events; false when
+// the time is up first. QTest::qWaitFor looks only when the queue runs dry, which the web engine's
+// steady stream of events puts off for seconds.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs);
 
 }  // namespace zen::test

@@ -69,7 +69,7 @@ class BrowserWebTest : public OnScreenTest {
     return *browser();
   }
   bool waitForCaption(const QString& caption) {
-    return QTest::qWaitFor(
+    return waitUntil(
         [&] { return browser() && QString::fromStdString(browser()->caption()) == caption; }, kPageTimeoutMs);
   }
   QMdiArea* area() {
@@ -113,13 +113,13 @@ TEST_F(BrowserWebTest, StartingPageLoadsInTheFramesOnlySubWindowAndNamesTheWindo
   ASSERT_EQ(area()->subWindowList().size(), 1);
   QMdiSubWindow* sub = area()->subWindowList().first();
   EXPECT_TRUE(sub->isMaximized());
-  EXPECT_TRUE(QTest::qWaitFor([&] { return sub->windowTitle() == kHomeTitle; }, kEventTimeoutMs)) << sub->windowTitle().toStdString();
+  EXPECT_TRUE(waitUntil([&] { return sub->windowTitle() == kHomeTitle; }, kEventTimeoutMs)) << sub->windowTitle().toStdString();
   EXPECT_TRUE(sub->isAncestorOf(view));
   QWidget* top = renderer->windowWidget(*frame());
   EXPECT_TRUE(top->isWindow());
   EXPECT_EQ(top->windowTitle(), QString());
   // The timer then puts the page's name into the address box.
-  EXPECT_TRUE(QTest::qWaitFor([&] { return addressBox()->currentText() == kHomeTitle; }, kEventTimeoutMs));
+  EXPECT_TRUE(waitUntil([&] { return addressBox()->currentText() == kHomeTitle; }, kEventTimeoutMs));
 }
 
 TEST_F(BrowserWebTest, AddressListHoldsTheTwoReferencePagesThenTheStartingAddress) {
@@ -141,13 +141,13 @@ TEST_F(BrowserWebTest, ConnectingShowsWhileAPageLoadsThenItsName) {
   box->lineEdit()->selectAll();
   typeInto(box->lineEdit(), server.url().toString());
   pressEnterIn(box);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return server.connections() > 0; }, kPageTimeoutMs));
+  ASSERT_TRUE(waitUntil([&] { return server.connections() > 0; }, kPageTimeoutMs));
   // The answer is held back: the page is loading, and the timer says so within half a second.
-  EXPECT_TRUE(QTest::qWaitFor([&] { return b.caption() == "接続中..."; }, kEventTimeoutMs)) << b.caption();
+  EXPECT_TRUE(waitUntil([&] { return b.caption() == "接続中..."; }, kEventTimeoutMs)) << b.caption();
   EXPECT_TRUE(b.timTimer().enabled());
   server.release();
   EXPECT_TRUE(waitForCaption(QStringLiteral("held page")));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !b.timTimer().enabled(); }, kEventTimeoutMs));
+  EXPECT_TRUE(waitUntil([&] { return !b.timTimer().enabled(); }, kEventTimeoutMs));
   EXPECT_EQ(b.cboAddress().text(), "held page");
 }
 
@@ -162,7 +162,7 @@ TEST_F(BrowserWebTest, APageThatCannotLoadEndsTheTimerAndLeavesTheWindowUsable) 
   box->lineEdit()->selectAll();
   typeInto(box->lineEdit(), address);
   pressEnterIn(box);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !b.timTimer().enabled() && !b.brwWebBrowser().busy(); }, kPageTimeoutMs));
+  ASSERT_TRUE(waitUntil([&] { return !b.timTimer().enabled() && !b.brwWebBrowser().busy(); }, kPageTimeoutMs));
   // The engine shows its own error page; the caption is whatever name it gives that page.
   EXPECT_NE(QString::fromStdString(b.caption()), kHomeTitle);
   EXPECT_NE(b.caption(), "接続中...");
@@ -195,7 +195,7 @@ TEST_F(BrowserWebTest, BackWithNothingToGoBackToLeavesThePageAsItWas) {
   frmBrowser& b = openAtHome();
   tool("Back")->trigger();
   EXPECT_TRUE(b.timTimer().enabled());
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !b.timTimer().enabled(); }, kEventTimeoutMs));
+  EXPECT_TRUE(waitUntil([&] { return !b.timTimer().enabled(); }, kEventTimeoutMs));
   EXPECT_EQ(QString::fromStdString(b.caption()), kHomeTitle);
   EXPECT_EQ(page()->property("url").toUrl(), QUrl(QString::fromUtf8(kHomePageAddress.data())));
 }
@@ -220,7 +220,7 @@ TEST_F(BrowserWebTest, StopClosesTheFrameAndRecordsItsPlace) {
   QPointer<QWidget> top = renderer->windowWidget(*frame());
   top->move(300, 200);  // 3000, 2000 twips at this scale
   // The move reaches the model when the platform reports it.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return frame()->left() == 3000 && frame()->top() == 2000; }, kEventTimeoutMs));
+  ASSERT_TRUE(waitUntil([&] { return frame()->left() == 3000 && frame()->top() == 2000; }, kEventTimeoutMs));
   tool("Stop")->trigger();
   processEvents();
   EXPECT_EQ(frame(), nullptr);
@@ -228,12 +228,7 @@ TEST_F(BrowserWebTest, StopClosesTheFrameAndRecordsItsPlace) {
   EXPECT_EQ(app->auxWindowFlag(), kAuxClosed);
   EXPECT_EQ(app->savedValues().get(entry::kFrameTop), " 2000");
   EXPECT_EQ(app->savedValues().get(entry::kFrameLeft), " 3000");
-  EXPECT_TRUE(QTest::qWaitFor(
-      [&] {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return top.isNull();
-      },
-      kEventTimeoutMs));
+  EXPECT_TRUE(waitUntil([&] { return top.isNull(); }, kEventTimeoutMs));
   EXPECT_TRUE(renderer->windowWidget(form())->isVisible());
 
   // The next opening starts over and loads its page again.
@@ -262,10 +257,10 @@ TEST_F(BrowserWebTest, WideningBy1000TwipsWidensAddressBoxAndPageBy1000Each) {
   const int boxPx = boxWidget->width();
   const int pagePx = pageArea->width();
   top->resize(top->width() + 100, top->height());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return b.cboAddress().width() == box + 1000; }, kEventTimeoutMs))
+  ASSERT_TRUE(waitUntil([&] { return b.cboAddress().width() == box + 1000; }, kEventTimeoutMs))
       << b.cboAddress().width() << " from " << box;
   EXPECT_EQ(b.brwWebBrowser().width(), pageWidth + 1000);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return boxWidget->width() == boxPx + 100; }, kEventTimeoutMs));
+  EXPECT_TRUE(waitUntil([&] { return boxWidget->width() == boxPx + 100; }, kEventTimeoutMs));
   EXPECT_EQ(pageArea->width(), pagePx + 100);
   // The page itself fills its area.
   EXPECT_EQ(page()->width(), pageArea->width());
@@ -279,7 +274,7 @@ TEST_F(BrowserWebTest, ACaptionChangeRightAfterAResizeDoesNotShrinkThePageBack) 
   top->resize(top->width() + 100, top->height());
   // The timer's caption arrives before the model has heard of the resize.
   renderer->dispatch([&b] { b.setCaption("接続中..."); });
-  ASSERT_TRUE(QTest::qWaitFor([&] { return b.cboAddress().width() == box + 1000; }, kEventTimeoutMs)) << b.cboAddress().width();
+  ASSERT_TRUE(waitUntil([&] { return b.cboAddress().width() == box + 1000; }, kEventTimeoutMs)) << b.cboAddress().width();
   processEvents();
   EXPECT_EQ(view->size(), view->parentWidget()->size());
   EXPECT_EQ(renderer->scale().twips(view->width()), b.clientWidth());
