@@ -1,6 +1,7 @@
 // The zenweb module: the browser control on Qt WebEngine. Loaded on the first opening of the
 // browser; the calculator itself never links Qt WebEngine.
 
+#include <QMetaObject>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -67,17 +68,26 @@ class WebEngineBrowser final : public WebBrowser {
       if (!*alive) return;
       loading_ = false;
       requested_ = false;
-      // The window may close and free this engine while the event runs: only the flag is read
-      // once the model has had it.
-      const auto report = [alive, this] {
-        if (*alive && onDownloadComplete) onDownloadComplete();
-      };
-      if (dispatch_) {
-        const EngineDispatch dispatch = dispatch_;
-        dispatch(report);
-      } else {
-        report();
-      }
+      // The model hears of it once this event is over: the signal can also come while the view
+      // is being destroyed with its window, when no window may be touched; a call queued on the
+      // view goes with it then.
+      QMetaObject::invokeMethod(
+          view_,
+          [alive, this] {
+            if (!*alive) return;
+            // The window may close and free this engine while the model runs: only the flag is
+            // read once the model has had it.
+            const auto report = [alive, this] {
+              if (*alive && onDownloadComplete) onDownloadComplete();
+            };
+            if (dispatch_) {
+              const EngineDispatch dispatch = dispatch_;
+              dispatch(report);
+            } else {
+              report();
+            }
+          },
+          Qt::QueuedConnection);
     });
   }
 
