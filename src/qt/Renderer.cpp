@@ -212,11 +212,8 @@ WindowView* Renderer::createView(Window& w) {
   if (view->isWindow()) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowCloseButtonHint;
-    switch (w.border()) {
-      case BorderStyle::FixedSingle: flags |= Qt::WindowMinimizeButtonHint; break;
-      case BorderStyle::FixedDialog: break;
-      case BorderStyle::Sizeable: break;
-    }
+    if (w.minButton()) flags |= Qt::WindowMinimizeButtonHint;
+    if (w.maxButton()) flags |= Qt::WindowMaximizeButtonHint;
     view->setWindowFlags(flags);
   }
   for (const auto& control : w.controls()) {

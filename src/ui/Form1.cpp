@@ -126,6 +126,7 @@ Form1::Form1(App& app) : Window(app, "Form1") {
   move(1830, 1800);
   setBackColour(kForm1Back);
   setBorder(BorderStyle::FixedSingle);
+  setTitleButtons(true, false);
   setIcon(":/assets/zentario.svg");
   setFont(Font{"ＭＳ Ｐゴシック", 8.25, false, false});
   buildTitleAndDrawing();

@@ -13,6 +13,8 @@ MDIForm1::MDIForm1(App& app) : Window(app, "MDIForm1") {
   setIcon(":/assets/frame-icon.svg");
   setBackColour(kSystemWorkspace);
   setBorder(BorderStyle::Sizeable);
+  // A frame window the user may also minimise and maximise; the browser inside follows its size.
+  setTitleButtons(true, true);
   move(120, 555);
   setClientSize(6015, 3720);
   timer1_ = &addTimer("Timer1", kFrameTimerMs);

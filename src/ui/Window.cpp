@@ -53,6 +53,12 @@ void Window::setBorder(BorderStyle b) {
   touch();
 }
 
+void Window::setTitleButtons(bool minimise, bool maximise) {
+  minButton_ = minimise;
+  maxButton_ = maximise;
+  touch();
+}
+
 void Window::setIcon(std::string asset) {
   icon_ = std::move(asset);
   touch();
@@ -97,6 +103,9 @@ void Window::userMoved(int left, int top) {
 }
 
 void Window::userResized(int clientWidth, int clientHeight) {
+  // From now on the window keeps the size the user gave it, not the one it was opened with.
+  outerWidth_ = 0;
+  outerHeight_ = 0;
   if (clientWidth == clientWidth_ && clientHeight == clientHeight_) return;
   clientWidth_ = clientWidth;
   clientHeight_ = clientHeight;

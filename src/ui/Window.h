@@ -67,6 +67,10 @@ class Window {
   void setBackColour(Rgb c);
   BorderStyle border() const { return border_; }
   void setBorder(BorderStyle b);
+  // The title bar's minimise and maximise buttons; the close box is always there.
+  bool minButton() const { return minButton_; }
+  bool maxButton() const { return maxButton_; }
+  void setTitleButtons(bool minimise, bool maximise);
   const std::string& icon() const { return icon_; }
   void setIcon(std::string asset);
   Font font() const { return font_; }
@@ -133,6 +137,8 @@ class Window {
   int clientHeight_ = 0;
   Rgb backColour_ = 0xFFC0C0;
   BorderStyle border_ = BorderStyle::FixedSingle;
+  bool minButton_ = false;
+  bool maxButton_ = false;
   std::string icon_;
   Font font_{};
   bool shown_ = false;

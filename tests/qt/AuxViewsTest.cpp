@@ -157,7 +157,7 @@ TEST_F(AuxViewsTest, WindowBordersFollowTheirKinds) {
   EXPECT_EQ(help->windowTitle(), QStringLiteral("HELP"));
   EXPECT_EQ(help->size(), QSize(475, 469));
   EXPECT_NE(help->minimumSize(), help->maximumSize());  // the user may resize it
-  EXPECT_FALSE(help->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(help->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
 }
 
 TEST_F(AuxViewsTest, HelpPageShowsItsFirstLineAndExactlyAPage) {

@@ -34,6 +34,7 @@ TEST_F(Form1ViewTest, WindowHasItsCaptionFixedSizeAndClientArea) {
   EXPECT_EQ(w->size(), QSize(555, 646));  // 8325 x 9690 twips at 96 dpi
   EXPECT_EQ(w->minimumSize(), w->maximumSize());
   EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(w->windowFlags() & Qt::WindowMinimizeButtonHint);
 }
 
 TEST_F(Form1ViewTest, ControlsSitAtTheirPixelsInsideTheirContainers) {

@@ -280,6 +280,22 @@ TEST_F(BrowserWebTest, ACaptionChangeRightAfterAResizeDoesNotShrinkThePageBack) 
   EXPECT_EQ(renderer->scale().twips(view->width()), b.clientWidth());
 }
 
+TEST_F(BrowserWebTest, TheFrameCanBeMaximisedAndKeepsTheUsersSize) {
+  frmBrowser& b = openAtHome();
+  QWidget* top = renderer->windowWidget(*frame());
+  EXPECT_TRUE(top->windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_TRUE(top->windowFlags() & Qt::WindowMaximizeButtonHint);
+  const int box = b.cboAddress().width();
+  top->resize(top->width() + 200, top->height() + 100);
+  const QSize usersSize = top->size();
+  ASSERT_TRUE(waitUntil([&] { return b.cboAddress().width() == box + 2000; }, kEventTimeoutMs)) << b.cboAddress().width();
+  // Anything that redraws the frame's title bar leaves the user's size alone.
+  renderer->dispatch([this] { frame()->bringToFront(); });
+  processEvents();
+  EXPECT_EQ(top->size(), usersSize);
+  EXPECT_EQ(b.cboAddress().width(), box + 2000);
+}
+
 TEST_F(BrowserWebTest, TheLinkOpensTheFrameWithoutTouchingTheFlag) {
   app->savedValues().set(entry::kFrameTop, "500");
   engineStarted = true;
