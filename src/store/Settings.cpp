@@ -86,7 +86,14 @@ bool writeAll(int fd, std::string_view bytes) {
 }
 
 SaveResult saveSettings(const std::filesystem::path& folder, const SavedValues& values) {
-  const std::filesystem::path target = folder / kSettingsFileName;
+  std::filesystem::path target = folder / kSettingsFileName;
+  // A settings file kept elsewhere through a symbolic link is replaced where it lives, so the
+  // link stays and keeps pointing at the current settings. A link to nothing is replaced itself.
+  std::error_code ec;
+  if (std::filesystem::is_symlink(target, ec)) {
+    std::filesystem::path real = std::filesystem::canonical(target, ec);
+    if (!ec) target = std::move(real);
+  }
   const std::string bytes = SettingsFileBytes(values);
 
   std::string tempName = target.string() + ".XXXXXX";

@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <filesystem>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -268,6 +270,26 @@ TEST(SettingsSaveTest, ReplacesTheOldFileAndKeepsItsPermissions) {
   EXPECT_EQ(fs::status(dir.path() / "ZENTARIO.INI").permissions(),
             fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_TRUE(leftovers(dir.path()).empty());
+}
+
+TEST(SettingsSaveTest, ALinkedFileIsReplacedWhereItLivesAndTheLinkStays) {
+  TempDir dir;
+  fs::create_directory(dir.path() / "elsewhere");
+  dir.write("elsewhere/zentario-settings", "old");
+  fs::create_symlink("elsewhere/zentario-settings", dir.path() / "ZENTARIO.INI");
+  ASSERT_TRUE(SaveSettings(dir.path(), sampleValues()).ok);
+  EXPECT_TRUE(fs::is_symlink(dir.path() / "ZENTARIO.INI"));
+  EXPECT_EQ(dir.read("elsewhere/zentario-settings"), SettingsFileBytes(sampleValues()));
+  EXPECT_TRUE(leftovers(dir.path()).empty());
+  // Nothing but the settings file where it lives: no temporary file left beside it.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "elsewhere"), fs::directory_iterator{}), 1);
+
+  // A link to nothing is replaced by the file itself.
+  TempDir dangling;
+  fs::create_symlink("nowhere/ZENTARIO.INI", dangling.path() / "ZENTARIO.INI");
+  ASSERT_TRUE(SaveSettings(dangling.path(), sampleValues()).ok);
+  EXPECT_FALSE(fs::is_symlink(dangling.path() / "ZENTARIO.INI"));
+  EXPECT_EQ(dangling.read("ZENTARIO.INI"), SettingsFileBytes(sampleValues()));
 }
 
 TEST(SettingsSaveTest, NewFileIsReadableByAllWithinTheUmask) {
