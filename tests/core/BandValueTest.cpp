@@ -19,6 +19,7 @@ struct WorkedValue {
   const char* kiloOhm;
   const char* megaOhm;
 };
+void PrintTo(const WorkedValue& v, std::ostream* os) { *os << v.first << v.second << " x" << int(v.multiplier) << " = " << v.ohm; }
 
 class BandValueWorked : public ::testing::TestWithParam<WorkedValue> {};
 

@@ -130,6 +130,7 @@ struct FormatCase {
   double value;
   const char* text;
 };
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
 class GeneralNumberTextWrites : public ::testing::TestWithParam<FormatCase> {};
 
@@ -185,6 +186,7 @@ struct RoundCase {
   double value;
   double expected;
 };
+void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.value << " to " << c.expected; }
 
 class RoundHalfEvenRounds : public ::testing::TestWithParam<RoundCase> {};
 
@@ -212,6 +214,7 @@ struct CountCase {
   std::size_t count;
   std::size_t firstTwoBytes;  // bytes of FirstCharacters(text, 2)
 };
+void PrintTo(const CountCase& c, std::ostream* os) { *os << '"' << c.text << "\" has " << c.count; }
 
 class Utf8Characters : public ::testing::TestWithParam<CountCase> {};
 

@@ -221,6 +221,7 @@ struct WorkedValue {
   const char* kiloOhm;
   const char* megaOhm;
 };
+void PrintTo(const WorkedValue& v, std::ostream* os) { *os << v.first << v.second << " x" << int(v.multiplier) << " = " << v.ohm; }
 
 const WorkedValue kWorkedValues[] = {
     {4, 7, C::Red, "4700", "4.7", "0.0047"},       {4, 7, C::Gold, "4.7", "0.0047", "4.7E-06"},

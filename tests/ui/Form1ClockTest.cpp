@@ -41,6 +41,7 @@ struct WeekdayCase {
   int number;
   Rgb colour;
 };
+void PrintTo(const WeekdayCase& c, std::ostream* os) { *os << "December " << c.day << ' ' << c.initial; }
 
 const WeekdayCase kWeek[] = {
     {6, "日", 1, 0x0000FF}, {7, "月", 2, 0x000000}, {8, "火", 3, 0x000000},  {9, "水", 4, 0x000000},
@@ -109,6 +110,7 @@ struct TimeCase {
   int hour, minute, second;
   const char* text;
 };
+void PrintTo(const TimeCase& c, std::ostream* os) { *os << c.text; }
 
 class TimeOfDay : public ClockTest, public ::testing::WithParamInterface<TimeCase> {};
 

@@ -229,6 +229,7 @@ struct StoredColourCase {
   const char* text;
   Rgb painted;
 };
+void PrintTo(const StoredColourCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
 const StoredColourCase kStoredColours[] = {
     {"", 0},

@@ -138,6 +138,7 @@ struct PositionCase {
   const char* leftAfter;
   int windowTop, windowLeft;
 };
+void PrintTo(const PositionCase& c, std::ostream* os) { *os << "top \"" << c.top << "\" left \"" << c.left << '"'; }
 
 const PositionCase kPositionCases[] = {
     {"6000", "17000", "6000", "17000", 6000, 17000},   // the upper bounds are accepted
@@ -245,6 +246,7 @@ TEST_F(StartTest, QuitLeavesNoTemporaryFileBehind) {
 
 // A save that fails still ends the program, after one message that names the file.
 enum class SaveFault { FolderGone, FolderInPlaceOfTheFile };
+void PrintTo(SaveFault f, std::ostream* os) { *os << (f == SaveFault::FolderGone ? "folder gone" : "folder in place of the file"); }
 
 class FailedSave : public StartTest, public ::testing::WithParamInterface<SaveFault> {};
 
