@@ -34,12 +34,11 @@ class ReportingView : public QWidget, public qt::ControlView {
 class RendererTeardownTest : public OnScreenTest {
  protected:
   void registerViews(qt::Renderer& r, RecordingQtPlatform&) override {
-    r.registerFactory("Form1.Text5", [this](Control& c, qt::Renderer& rr, QWidget* parent) -> qt::ControlView* {
-      return new ReportingView(c, rr, parent, reports);
-    });
-    r.registerFactory("Form2.Command1", [this](Control& c, qt::Renderer& rr, QWidget* parent) -> qt::ControlView* {
-      return new ReportingView(c, rr, parent, reports);
-    });
+    for (const char* name : {"Form1.Text5", "Form2.Command1"}) {
+      r.registerFactory(name, [this](Control& c, qt::Renderer& rr, QWidget* parent) -> qt::ControlView* {
+        return new ReportingView(c, rr, parent, reports);
+      });
+    }
   }
   int reports = 0;
 };
