@@ -475,9 +475,11 @@ void Form1::buildClockAndCommands() {
 
   timer1_ = &addTimer("Timer1", 100);
   timer1_->setEnabled(true);
+  timer1_->setPace(Timer::Pace::WallClockSecond);
   timer1_->onTick = [this] { Timer1_Timer(); };
   timer2_ = &addTimer("Timer2", 100);
   timer2_->onTick = [this] { Timer2_Timer(); };
+  tiePositionRecorder(*timer2_, entry::kMainTop, entry::kMainLeft);
 }
 
 void Form1::Form_Load() {

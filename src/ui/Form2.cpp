@@ -59,6 +59,7 @@ Form2::Form2(App& app) : AuxWindow(app, "Form2") {
 
   timer1_ = &addTimer("Timer1", 500);
   timer1_->onTick = [this] { Timer1_Timer(); };
+  tiePositionRecorder(*timer1_, entry::kChartTop, entry::kChartLeft);
 }
 
 void Form2::Timer1_Timer() {

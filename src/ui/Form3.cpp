@@ -43,6 +43,7 @@ Form3::Form3(App& app) : AuxWindow(app, "Form3") {
 
   timer1_ = &addTimer("Timer1", 500);
   timer1_->onTick = [this] { Timer1_Timer(); };
+  tiePositionRecorder(*timer1_, entry::kHelpTop, entry::kHelpLeft);
 }
 
 void Form3::preparePage() {

@@ -19,6 +19,7 @@ MDIForm1::MDIForm1(App& app) : Window(app, "MDIForm1") {
   setClientSize(6015, 3720);
   timer1_ = &addTimer("Timer1", kFrameTimerMs);
   timer1_->onTick = [this] { Timer1_Timer(); };
+  tiePositionRecorder(*timer1_, entry::kFrameTop, entry::kFrameLeft);
   // The position recorder runs from the moment the frame exists.
   timer1_->setEnabled(true);
 }

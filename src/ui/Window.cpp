@@ -19,6 +19,10 @@ Timer& Window::addTimer(std::string name, int intervalMs) {
   return *timers_.back();
 }
 
+void Window::tiePositionRecorder(Timer& t, int topEntry, int leftEntry) {
+  t.setStaleWhen([this, topEntry, leftEntry] { return !positionRecorded(topEntry, leftEntry); });
+}
+
 void Window::setCaption(std::string c) {
   if (c == caption_) return;
   caption_ = std::move(c);
@@ -84,6 +88,11 @@ void Window::hide() {
 void Window::recordPosition(int topEntry, int leftEntry) const {
   app_.savedValues().set(topEntry, SignedNumberText(top_));
   app_.savedValues().set(leftEntry, SignedNumberText(left_));
+}
+
+bool Window::positionRecorded(int topEntry, int leftEntry) const {
+  const SavedValues& saved = app_.savedValues();
+  return saved.get(topEntry) == SignedNumberText(top_) && saved.get(leftEntry) == SignedNumberText(left_);
 }
 
 void Window::bringToFront() {

@@ -82,6 +82,8 @@ class Window {
   // Writes the window's position into two settings entries, as the position timers do
   // (" 1800": a leading space for positions that are not negative).
   void recordPosition(int topEntry, int leftEntry) const;
+  // Whether the two entries already hold what recordPosition would write.
+  bool positionRecorded(int topEntry, int leftEntry) const;
 
   // Asks the desktop to raise the window and make it active.
   void bringToFront();
@@ -116,6 +118,9 @@ class Window {
     return ref;
   }
   Timer& addTimer(std::string name, int intervalMs);
+  // A timer whose handler does nothing but recordPosition into these entries: its tick can only
+  // change something after the window moved (or the entries changed), so it may sleep till then.
+  void tiePositionRecorder(Timer& t, int topEntry, int leftEntry);
   void setParentFrame(Window* frame) { parentFrame_ = frame; }
 
  private:

@@ -6,6 +6,7 @@
 #include "AuxFixture.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "MDIForm1.h"
 #include "SavedValues.h"
 #include "frmAbout.h"
 
@@ -257,6 +258,54 @@ TEST_F(AuxCommandsTest, PositionTimersRecordWhereTheUserMovedTheWindow) {
     EXPECT_EQ(app.savedValues().get(c.leftEntry), "-30");
     press(c.opener);
     EXPECT_FALSE(timer.enabled());
+  }
+}
+
+// The screen layer lets a recorder sleep while it is not due, so the rule must hold: a tick that
+// is not due writes nothing, and a move or a changed entry makes it due again.
+TEST_F(AuxCommandsTest, PositionRecordersAreDueOnlyWhileTheirRecordIsOutOfDate) {
+  struct Case {
+    const char* opener;  // none: the calculator's own recorder, running since start-up
+    std::function<Timer*(App&)> recorder;
+    std::function<Window*(App&)> window;
+    int topEntry;
+  };
+  const Case cases[] = {
+      {nullptr, [](App& a) { return &a.form1().Timer2(); }, [](App& a) -> Window* { return &a.form1(); },
+       entry::kMainTop},
+      {"Command7", [](App& a) { return &a.find<Form2>()->Timer1(); }, [](App& a) -> Window* { return a.find<Form2>(); },
+       entry::kChartTop},
+      {"Command8", [](App& a) { return &a.find<Form3>()->Timer1(); }, [](App& a) -> Window* { return a.find<Form3>(); },
+       entry::kHelpTop},
+      {"Command9", [](App& a) { return &a.find<MDIForm1>()->Timer1(); },
+       [](App& a) -> Window* { return a.find<MDIForm1>(); }, entry::kFrameTop},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.opener ? c.opener : "Timer2");
+    if (c.opener) press(c.opener);
+    Timer& timer = *c.recorder(app);
+    Window& w = *c.window(app);
+    EXPECT_TRUE(timer.due()) << "the first tick after it is switched on always records";
+    timer.tick();
+    EXPECT_FALSE(timer.due());
+    const SavedValues recorded = app.savedValues();
+    timer.tick();
+    EXPECT_EQ(app.savedValues(), recorded);
+
+    w.userMoved(w.left() + 15, w.top());
+    EXPECT_TRUE(timer.due());
+    timer.tick();
+    EXPECT_FALSE(timer.due());
+    w.move(w.left(), w.top() - 15);
+    EXPECT_TRUE(timer.due());
+    timer.tick();
+    app.savedValues().set(c.topEntry, "60");
+    EXPECT_TRUE(timer.due()) << "an entry written elsewhere is recorded again";
+    if (c.opener) {
+      press(c.opener);
+      EXPECT_FALSE(timer.due());
+      app.collectClosed();
+    }
   }
 }
 

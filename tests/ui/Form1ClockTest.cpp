@@ -1,6 +1,8 @@
 // The clock: year, month and day, weekday and time of day, from the platform's clock.
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "Form1Fixture.h"
 
@@ -33,6 +35,23 @@ TEST_F(ClockTest, FirstTickReplacesTheDesignTexts) {
   EXPECT_EQ(form().ShownDate, "2026/12/07");
   EXPECT_EQ(form().ShownYear, "2026");
   EXPECT_EQ(form().ShownWeekday, 2);
+}
+
+// The screen layer ticks the clock once, as each second begins, instead of every 100 ms; ticks
+// within one second must therefore show nothing new.
+TEST_F(ClockTest, TicksWithinOneSecondChangeNothing) {
+  EXPECT_EQ(form().Timer1().pace(), Timer::Pace::WallClockSecond);
+  auto revisions = [this] {
+    std::vector<std::uint64_t> r{form().revision()};
+    for (const auto& c : form().controls()) r.push_back(c->revision());
+    return r;
+  };
+  for (const LocalDateTime& t : {FakePlatform::at(2026, 12, 31, 23, 59, 59), FakePlatform::at(2027, 1, 1, 0, 0, 0)}) {
+    tickAt(t);
+    const auto shown = revisions();
+    tickAt(t);
+    EXPECT_EQ(revisions(), shown);
+  }
 }
 
 struct WeekdayCase {
