@@ -52,6 +52,8 @@ void WindowView::moveEvent(QMoveEvent* e) {
   appliedPosition = p;
   const Scale& s = renderer_.scale();
   window_.userMoved(s.twips(p.x()), s.twips(p.y()));
+  // A position recorder sleeps until its window moves.
+  renderer_.followTimers();
 }
 
 void WindowView::resizeEvent(QResizeEvent* e) {
@@ -124,7 +126,7 @@ Renderer::~Renderer() {
   std::vector<QPointer<WindowView>> doomed;
   for (auto& [window, view] : views_) {
     view->detach();
-    for (auto& [model, qtimer] : view->timers) qtimer->stop();
+    for (auto& [model, drive] : view->timers) drive->stop();
     doomed.emplace_back(view);
   }
   views_.clear();
@@ -232,24 +234,31 @@ WindowView* Renderer::createView(Window& w) {
   for (std::size_t i = 1; i < ordered.size(); ++i) QWidget::setTabOrder(ordered[i - 1]->widget(), ordered[i]->widget());
 
   for (const auto& timer : w.timers()) {
-    auto* qtimer = new QTimer(view);
-    qtimer->setInterval(timer->interval());
     Timer* model = timer.get();
     QPointer<WindowView> guard(view);
-    connect(qtimer, &QTimer::timeout, this, [this, model, guard] {
-      if (!guard || guard->detached()) return;
-      dispatch([model] { model->tick(); });
-    });
-    view->timers.emplace(model, qtimer);
+    auto* drive = new TimerDrive(
+        *model,
+        [this, model, guard] {
+          if (!guard || guard->detached()) return;
+          dispatch([model] { model->tick(); });
+        },
+        view);
+    view->timers.emplace(model, drive);
   }
   views_.emplace(&w, view);
   return view;
 }
 
-void Renderer::syncTimers(WindowView& view) {
-  for (auto& [model, qtimer] : view.timers) {
-    if (model->enabled() && !qtimer->isActive()) qtimer->start();
-    if (!model->enabled() && qtimer->isActive()) qtimer->stop();
+void Renderer::followTimers() {
+  if (syncing_ || tearingDown_) return;
+  for (auto& [window, view] : views_) {
+    for (auto& [model, drive] : view->timers) {
+      if (app_.ended()) {
+        drive->stop();
+      } else {
+        drive->follow();
+      }
+    }
   }
 }
 
@@ -294,7 +303,6 @@ void Renderer::syncWindow(WindowView& view) {
       if (auto it = view.views.find(f); it != view.views.end()) it->second->widget()->setFocus(Qt::OtherFocusReason);
     }
   }
-  syncTimers(view);
 }
 
 void Renderer::dropClosedViews() {
@@ -303,7 +311,7 @@ void Renderer::dropClosedViews() {
     if (std::find(live.begin(), live.end(), it->first) == live.end()) {
       WindowView* view = it->second;
       view->detach();
-      for (auto& [model, qtimer] : view->timers) qtimer->stop();
+      for (auto& [model, drive] : view->timers) drive->stop();
       view->hide();
       view->deleteLater();
       it = views_.erase(it);
@@ -323,11 +331,8 @@ void Renderer::sync() {
     syncWindow(*view);
   }
   syncing_ = false;
-  if (app_.ended()) {
-    for (auto& [window, view] : views_) {
-      for (auto& [model, qtimer] : view->timers) qtimer->stop();
-    }
-  }
+  // After every window: a timer may wait on any window's state.
+  followTimers();
 }
 
 }  // namespace zen::qt

@@ -13,9 +13,9 @@
 #include "App.h"
 #include "ControlViews.h"
 #include "Geometry.h"
+#include "TimerDrive.h"
 
 class QSvgRenderer;
-class QTimer;
 
 namespace zen::qt {
 
@@ -31,7 +31,7 @@ class WindowView : public QWidget {
   bool detached() const { return detached_; }
 
   std::unordered_map<const Control*, ControlView*> views;
-  std::unordered_map<const Timer*, QTimer*> timers;
+  std::unordered_map<const Timer*, TimerDrive*> timers;
   std::uint64_t syncedRevision = 0;
   std::uint64_t syncedFocus = 0;
   std::uint64_t syncedRaise = 0;
@@ -70,6 +70,10 @@ class Renderer : public QObject {
   // drops views of closed windows.
   void sync();
   bool syncing() const { return syncing_; }
+  // Runs each model timer's ticks while one can change something, and lets it sleep otherwise.
+  // sync() does this after every event; a change that reaches the model without an event (a
+  // window moved) asks for it here.
+  void followTimers();
 
   QWidget* windowWidget(const Window& w) const;
   QWidget* widget(const Control& c) const;
@@ -95,7 +99,6 @@ class Renderer : public QObject {
   WindowView* createView(Window& w);
   ControlView* createControl(Control& c, WindowView& view, QWidget* parent);
   void syncWindow(WindowView& view);
-  void syncTimers(WindowView& view);
   void dropClosedViews();
 
   App& app_;

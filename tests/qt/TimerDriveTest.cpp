@@ -1,0 +1,122 @@
+// The model's timers on the real event loop: the position recorders sleep until their window moves,
+// yet the settings file gets the same positions as ever; the clock ticks on the wall clock's seconds.
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QPoint>
+#include <ostream>
+#include <utility>
+#include <string>
+#include <vector>
+
+#include "App.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "Numbers.h"
+#include "QtTestSupport.h"
+#include "Renderer.h"
+#include "SavedValues.h"
+#include "Settings.h"
+#include "TimerDrive.h"
+#include "Views.h"
+
+namespace zen::test {
+namespace {
+
+constexpr int kWaitMs = 20000;
+
+class TimerDriveTest : public OnScreenTest {
+ protected:
+  void registerViews(qt::Renderer& r, RecordingQtPlatform&) override { qt::registerAuxiliaryViews(r); }
+  qt::TimerDrive& drive(const Window& w, const Timer& t) {
+    return *static_cast<qt::WindowView*>(view(w))->timers.at(&t);
+  }
+};
+
+// A window's place on the screen as the settings file keeps it (15 twips per pixel here).
+std::pair<std::string, std::string> Recorded(QPoint at) {
+  return {SignedNumberText(at.y() * 15), SignedNumberText(at.x() * 15)};
+}
+
+struct RecorderCase {
+  const char* opener;  // none: the calculator itself
+  Window& (*window)(App&);
+  Timer& (*recorder)(App&);
+  int topEntry, leftEntry;
+  bool moved;
+};
+void PrintTo(const RecorderCase& c, std::ostream* os) {
+  *os << (c.opener ? c.opener : "calculator") << (c.moved ? ", moved" : ", not moved");
+}
+
+Window& Calculator(App& a) { return a.form1(); }
+Window& Chart(App& a) { return *a.find<Form2>(); }
+Window& Help(App& a) { return *a.find<Form3>(); }
+Timer& CalculatorRecorder(App& a) { return a.form1().Timer2(); }
+Timer& ChartRecorder(App& a) { return a.find<Form2>()->Timer1(); }
+Timer& HelpRecorder(App& a) { return a.find<Form3>()->Timer1(); }
+
+const RecorderCase kRecorderCases[] = {
+    {nullptr, Calculator, CalculatorRecorder, entry::kMainTop, entry::kMainLeft, false},
+    {nullptr, Calculator, CalculatorRecorder, entry::kMainTop, entry::kMainLeft, true},
+    {"Command7", Chart, ChartRecorder, entry::kChartTop, entry::kChartLeft, false},
+    {"Command7", Chart, ChartRecorder, entry::kChartTop, entry::kChartLeft, true},
+    {"Command8", Help, HelpRecorder, entry::kHelpTop, entry::kHelpLeft, true},
+};
+
+class QuitAfterMove : public TimerDriveTest, public ::testing::WithParamInterface<RecorderCase> {};
+
+TEST_P(QuitAfterMove, WritesWhereTheUserLeftTheWindowWhileItsRecorderSleeps) {
+  const RecorderCase& c = GetParam();
+  if (c.opener) clickOn(widgetOf(form(), c.opener));
+  Window& w = c.window(*app);
+  qt::TimerDrive& recorder = drive(w, c.recorder(*app));
+  auto entries = [&] { return std::make_pair(app->savedValues().get(c.topEntry), app->savedValues().get(c.leftEntry)); };
+  // Switched on, the recorder writes the window's place once and then sleeps.
+  ASSERT_TRUE(waitUntil([&] { return !recorder.running(); }, kWaitMs));
+  QPoint place = view(w)->pos();
+  EXPECT_EQ(entries(), Recorded(place));
+  if (c.moved) {
+    place += QPoint(40, 20);
+    view(w)->move(place);
+    ASSERT_TRUE(waitUntil([&] { return w.left() == place.x() * 15 && w.top() == place.y() * 15; }, kWaitMs));
+    // The move itself wakes it; it records the new place and sleeps again.
+    EXPECT_TRUE(recorder.running() || entries() == Recorded(place));
+    EXPECT_TRUE(waitUntil([&] { return entries() == Recorded(place); }, kWaitMs));
+    EXPECT_TRUE(waitUntil([&] { return !recorder.running(); }, kWaitMs));
+  }
+  EXPECT_TRUE(drive(form(), form().Timer1()).running()) << "the clock goes on";
+
+  clickOn(widgetOf(form(), "Command1"));
+  ASSERT_EQ(platform->ends, 1);
+  SavedValues saved;
+  LoadSettings(folder.path(), saved);
+  EXPECT_EQ(std::make_pair(saved.get(c.topEntry), saved.get(c.leftEntry)), Recorded(place));
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, QuitAfterMove, ::testing::ValuesIn(kRecorderCases));
+
+TEST_F(TimerDriveTest, WallClockTimerTicksAtOnceThenAsEachSecondBegins) {
+  Timer clock("Clock", 100);
+  clock.setPace(Timer::Pace::WallClockSecond);
+  clock.setEnabled(true);
+  std::vector<qint64> seconds;
+  clock.onTick = [&] { seconds.push_back(QDateTime::currentSecsSinceEpoch()); };
+  qt::TimerDrive d(clock, [&] { clock.tick(); });
+  d.follow();
+  ASSERT_TRUE(d.running());
+  ASSERT_TRUE(waitUntil([&] { return seconds.size() >= 3; }, kWaitMs));
+  // The first tick comes with the switch, the next ones each in a second of its own.
+  for (std::size_t i = 2; i < seconds.size(); ++i) EXPECT_GT(seconds[i], seconds[i - 1]);
+  clock.setEnabled(false);
+  d.follow();
+  EXPECT_FALSE(d.running());
+  const std::size_t ticks = seconds.size();
+  processEvents();
+  EXPECT_EQ(seconds.size(), ticks);
+}
+
+}  // namespace
+}  // namespace zen::test
