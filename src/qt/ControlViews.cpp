@@ -81,6 +81,11 @@ PaintedView::PaintedView(Control& control, Renderer& renderer, QWidget* parent)
 
 void PaintedView::apply(const Scale& scale) {
   applyCommon(this, scale);
+  // A label or picture with a background of its own covers every pixel, so a repaint of it (the
+  // clock's time, every second) need not repaint the window and the neighbours beneath.
+  const bool filled = (control().kind() == ControlKind::Label || control().kind() == ControlKind::PictureBox) &&
+                      !control().transparent();
+  setAttribute(Qt::WA_OpaquePaintEvent, filled);
   if (control().kind() == ControlKind::Label) {
     const auto& label = static_cast<const Label&>(control());
     if (label.autoSize()) {
