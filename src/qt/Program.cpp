@@ -33,12 +33,23 @@ class FirstPaintQuitter : public QObject {
  private:
   bool done_ = false;
 };
+
+// Qt's X11 back end hands a window's pixels to the X server through shared memory and, before it
+// paints the same place again, waits for the server to be done with them: a round trip that wakes
+// the process twice more for each second the clock shows. The calculator's windows are small, so
+// their pixels go over the connection instead and the clock's second is the process's only
+// wakeup. A choice made in the environment stands, and programs started later (the system
+// information tool) get the environment as it was.
+constexpr char kNoSharedMemory[] = "QT_XCB_NO_MITSHM";
 }  // namespace
 
 int runProgram(int argc, char** argv, const ProgramOptions& options) {
   // Qt::AA_ShareOpenGLContexts is not set here: it would create an OpenGL context at every start.
   // The browser's engine gets its shared context when it first opens (PrepareSharedOpenGL).
+  const bool sharedMemoryChosen = qEnvironmentVariableIsSet(kNoSharedMemory);
+  if (!sharedMemoryChosen) qputenv(kNoSharedMemory, "1");
   QApplication qapp(argc, argv);
+  if (!sharedMemoryChosen) qunsetenv(kNoSharedMemory);
   QApplication::setApplicationName(QStringLiteral("ZENTARIO"));
   QApplication::setQuitOnLastWindowClosed(false);  // the model decides when the program ends
   installFontSubstitutions();
