@@ -186,12 +186,14 @@ void PaintedView::paintLine(QPainter& p) {
 
 void PaintedView::mousePressEvent(QMouseEvent* e) {
   e->accept();
-  pressed_ = true;
+  // Any button presses; only the left one clicks.
+  if (e->button() == Qt::LeftButton) pressed_ = true;
   if (control().onMouseDown) renderer().dispatch(control().onMouseDown);
 }
 
 void PaintedView::mouseReleaseEvent(QMouseEvent* e) {
   e->accept();
+  if (e->button() != Qt::LeftButton) return;
   const bool click = pressed_ && rect().contains(e->position().toPoint());
   pressed_ = false;
   if (click && control().onClick) renderer().dispatch(control().onClick);
@@ -235,13 +237,15 @@ void OptionView::paintEvent(QPaintEvent*) {
 
 void OptionView::mousePressEvent(QMouseEvent* e) {
   e->accept();
-  if (e->button() != Qt::LeftButton) return;
-  pressed_ = true;
+  // Any button presses (a right press on a multiplier empties the entry too); only the left one
+  // clicks.
+  if (e->button() == Qt::LeftButton) pressed_ = true;
   if (option_.onMouseDown) renderer().dispatch(option_.onMouseDown);
 }
 
 void OptionView::mouseReleaseEvent(QMouseEvent* e) {
   e->accept();
+  if (e->button() != Qt::LeftButton) return;
   const bool click = pressed_ && rect().contains(e->position().toPoint());
   pressed_ = false;
   if (click) {
@@ -346,6 +350,13 @@ void TextBoxView::apply(const Scale& scale) {
 void TextBoxView::mousePressEvent(QMouseEvent* e) {
   if (box_.onMouseDown) renderer().dispatch(box_.onMouseDown);
   QLineEdit::mousePressEvent(e);
+}
+
+void TextBoxView::mouseDoubleClickEvent(QMouseEvent* e) {
+  // The second press of a double-click comes here instead of to mousePressEvent; it is a press all
+  // the same.
+  if (box_.onMouseDown) renderer().dispatch(box_.onMouseDown);
+  QLineEdit::mouseDoubleClickEvent(e);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -96,6 +96,7 @@ class TextBoxView : public QLineEdit, public ControlView {
 
  protected:
   void mousePressEvent(QMouseEvent*) override;
+  void mouseDoubleClickEvent(QMouseEvent*) override;
 
  private:
   TextBox& box_;

@@ -28,6 +28,12 @@ class RecordingQtPlatform : public qt::QtPlatform {
   std::filesystem::path currentDirectory() override { return folder_; }
   void messageBox(const std::string& text, const std::string&) override { messages.push_back(text); }
   void endProgram() override { ++ends; }
+  // The real engine unless a test hands in its own maker; one that makes nothing gives a browser
+  // window without a page, as on a machine without the engine.
+  std::unique_ptr<BrowserControl> createBrowser() override {
+    return browserFactory ? browserFactory() : QtPlatform::createBrowser();
+  }
+  std::function<std::unique_ptr<BrowserControl>()> browserFactory;
   int beeps = 0;
   int ends = 0;
   std::vector<std::string> messages;
