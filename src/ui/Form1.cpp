@@ -519,7 +519,7 @@ void Form1::Command1_Click() {
   if (!saved.ok) {
     a.platform().messageBox("設定を保存できませんでした。\n" + (a.appFolder() / kSettingsFileName).string() + "\n" +
                                 saved.error,
-                            "カラ-コ-ド抵抗");
+                            std::string(kProgramTitle));
   }
   a.end();
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "BrowserControl.h"
@@ -12,6 +13,8 @@
 
 namespace zen {
 
+// The program's title: every message box is shown under it.
+inline constexpr std::string_view kProgramTitle = "ZENTARIO";
 
 struct LocalDateTime {
   int year = 2000;

@@ -266,6 +266,7 @@ TEST_P(FailedSave, ShowsOneMessageAndStillEnds) {
   const std::string& text = platform.messages().front().text;
   EXPECT_NE(text.find("設定を保存できませんでした"), std::string::npos) << text;
   EXPECT_NE(text.find((folder / kSettingsFileName).string()), std::string::npos) << text;
+  EXPECT_EQ(platform.messages().front().title, kProgramTitle);  // as every message box's
   EXPECT_EQ(platform.endProgramCalls(), 1);
   EXPECT_TRUE(app.ended());
   EXPECT_FALSE(form().Timer1().enabled());
