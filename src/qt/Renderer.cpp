@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <algorithm>
@@ -45,8 +46,30 @@ void WindowView::closeEvent(QCloseEvent* e) {
   renderer_.dispatch([&w] { w.closeBoxPressed(); });
 }
 
+void WindowView::setOuterSize(QSize outer) {
+  outerSize_ = outer;
+  fittedWith_ = decoration();
+  resize(outer - fittedWith_);
+}
+
+void WindowView::fitOuterSize() {
+  if (!keepsOuterSize()) return;
+  if (size() != outerSize_ - fittedWith_) {
+    outerSize_ = QSize();  // sized by someone else (the user, a maximise): that size holds now
+    return;
+  }
+  if (decoration() != fittedWith_) setOuterSize(outerSize_);
+}
+
+void WindowView::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  fitOuterSize();
+}
+
 void WindowView::moveEvent(QMoveEvent* e) {
   QWidget::moveEvent(e);
+  // The desktop reports its decorations with the move that puts the window into its frame.
+  fitOuterSize();
   if (detached_ || !isWindow()) return;
   const QPoint p = pos();
   appliedPosition = p;
@@ -56,6 +79,7 @@ void WindowView::moveEvent(QMoveEvent* e) {
 
 void WindowView::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
+  fitOuterSize();
   if (detached_) return;
   const Scale& s = renderer_.scale();
   const int w = s.twips(width());
@@ -266,7 +290,9 @@ void Renderer::syncWindow(WindowView& view) {
     if (!w.icon().empty()) view.setWindowIcon(QIcon(q(w.icon())));
     const QSize client(scale_.px(w.clientWidth()), scale_.px(w.clientHeight()));
     if (w.outerWidth() > 0) {
-      view.resize(scale_.px(w.outerWidth()), scale_.px(w.outerHeight()));
+      view.setOuterSize(QSize(scale_.px(w.outerWidth()), scale_.px(w.outerHeight())));
+    } else if (view.keepsOuterSize()) {
+      // The model hears of the inside's size after the event; until then it must not shrink back.
     } else if (w.border() == BorderStyle::Sizeable) {
       if (view.size() != client) view.resize(client);
     } else {

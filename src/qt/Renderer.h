@@ -38,10 +38,17 @@ class WindowView : public QWidget {
   QPoint appliedPosition{-1, -1};
   bool positioned = false;
 
+  // Gives the whole window a size, title bar and borders included. The desktop tells their size
+  // only once the window is shown, so the inside is sized again whenever they change, until someone
+  // else (the user, the desktop) gives the window another size.
+  void setOuterSize(QSize outer);
+  bool keepsOuterSize() const { return outerSize_.isValid(); }
+
  protected:
   void closeEvent(QCloseEvent*) override;
   void moveEvent(QMoveEvent*) override;
   void resizeEvent(QResizeEvent*) override;
+  void showEvent(QShowEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
   void paintEvent(QPaintEvent*) override;
   // Enter presses the focused command button, else the window's default button; Escape presses
@@ -49,9 +56,15 @@ class WindowView : public QWidget {
   void keyPressEvent(QKeyEvent*) override;
 
  private:
+  // The title bar and borders around the inside, as the desktop reports them now.
+  QSize decoration() const { return frameGeometry().size() - size(); }
+  void fitOuterSize();
+
   Window& window_;
   Renderer& renderer_;
   bool detached_ = false;
+  QSize outerSize_;   // the size to keep, decorations included; invalid when there is none
+  QSize fittedWith_;  // the decorations it was last fitted to
 };
 
 class Renderer : public QObject {
