@@ -389,7 +389,7 @@ ComboBoxView::ComboBoxView(ComboBox& box, Renderer& renderer, QWidget* parent)
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   connect(this, &QComboBox::activated, this, [this](int i) {
-    if (this->renderer().syncing()) return;
+    if (this->renderer().syncing() || passingEnterOn_) return;
     ComboBox& b = box_;
     this->renderer().dispatch([&b, i] { b.userChoose(i); });
   });
@@ -422,6 +422,11 @@ void ComboBoxView::keyPressEvent(QKeyEvent* e) {
       b.setText(text);
       b.onKeyPress(13);
     });
+    // The key goes on to the box as well. The box takes Enter on a text that is one of its items
+    // as choosing that item; the key press has already navigated there, so that is not reported.
+    passingEnterOn_ = true;
+    QComboBox::keyPressEvent(e);
+    passingEnterOn_ = false;
     return;
   }
   QComboBox::keyPressEvent(e);

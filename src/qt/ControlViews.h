@@ -124,6 +124,7 @@ class ComboBoxView : public QComboBox, public ControlView {
  private:
   ComboBox& box_;
   std::size_t itemsShown_ = 0;
+  bool passingEnterOn_ = false;
 };
 
 }  // namespace zen::qt

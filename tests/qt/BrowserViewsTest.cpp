@@ -1,9 +1,12 @@
-// The browser's frame on real widgets, with a stand-in engine that records what it
+// The browser's frame and address box on real widgets, with a stand-in engine that records what it
 // is asked: no web engine starts here.
 
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
 #include <memory>
 
 #include "App.h"
@@ -13,6 +16,7 @@
 #include "QtTestSupport.h"
 #include "Renderer.h"
 #include "Views.h"
+#include "WebAddresses.h"
 #include "frmBrowser.h"
 
 namespace zen::test {
@@ -54,6 +58,27 @@ TEST_F(BrowserViewsTest, TheOpenersSizeTheWholeFrame) {
     EXPECT_TRUE(waitUntil([&] { return frame()->clientWidth() == frameView()->width() * 10; }, 10000));
     renderer->dispatch([this] { form().closeFrameWindow(); });
   }
+}
+
+// Enter in the address box navigates once, and the key goes on to the box as well: its line reports
+// Enter, also when the text is one of the list's own addresses (which the box alone would take as
+// choosing that item, when it is not the current one).
+TEST_F(BrowserViewsTest, EnterInTheAddressBoxNavigatesOnceAndReachesTheBox) {
+  clickOn(widgetOf(form(), "Command9"));
+  frmBrowser* browser = app->find<frmBrowser>();
+  ASSERT_NE(browser, nullptr);
+  auto* box = qobject_cast<QComboBox*>(widgetOf(*browser, "cboAddress"));
+  ASSERT_NE(box, nullptr);
+  QSignalSpy entered(box->lineEdit(), &QLineEdit::returnPressed);
+  for (const std::string& address : {std::string("http://example.invalid/"), std::string(kPartsListPageAddress)}) {
+    SCOPED_TRACE(address);
+    record->calls.clear();
+    box->setEditText(QString::fromStdString(address));
+    QTest::keyClick(box, Qt::Key_Return);
+    processEvents();
+    EXPECT_EQ(record->calls, std::vector<std::string>{"navigate " + address});
+  }
+  EXPECT_EQ(entered.count(), 2);
 }
 
 }  // namespace
