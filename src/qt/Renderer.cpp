@@ -26,6 +26,12 @@ double screenDpi() {
 }
 }  // namespace
 
+QIcon emptyIcon() {
+  QPixmap clear(32, 32);
+  clear.fill(Qt::transparent);
+  return QIcon(clear);
+}
+
 // ---------------------------------------------------------------------------------------------
 
 WindowView::WindowView(Window& window, Renderer& renderer, QWidget* parent)
@@ -287,7 +293,7 @@ void Renderer::syncWindow(WindowView& view) {
   }
   if (view.syncedRevision != w.revision()) {
     view.setWindowTitle(q(w.caption()));
-    if (!w.icon().empty()) view.setWindowIcon(QIcon(q(w.icon())));
+    view.setWindowIcon(w.icon().empty() ? emptyIcon() : QIcon(q(w.icon())));
     const QSize client(scale_.px(w.clientWidth()), scale_.px(w.clientHeight()));
     if (w.outerWidth() > 0) {
       view.setOuterSize(QSize(scale_.px(w.outerWidth()), scale_.px(w.outerHeight())));

@@ -3,6 +3,7 @@
 // event it forwards to the model, it copies what changed back onto the widgets.
 
 #include <QHash>
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -20,6 +21,10 @@ class QTimer;
 namespace zen::qt {
 
 class Renderer;
+
+// The icon of a window that has none: a clear picture, so the desktop shows an empty place instead
+// of a stand-in of its own.
+QIcon emptyIcon();
 
 // The top-level widget of one model window.
 class WindowView : public QWidget {
