@@ -6,10 +6,13 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,13 @@
 #include "QtPlatform.h"
 #include "Renderer.h"
 #include "TempDir.h"
+
+// Geometry in failure messages as numbers, not bytes.
+inline void PrintTo(const QPoint& p, std::ostream* os) { *os << "(" << p.x() << ", " << p.y() << ")"; }
+inline void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << " x " << s.height(); }
+inline void PrintTo(const QRect& r, std::ostream* os) {
+  *os << r.width() << " x " << r.height() << " at (" << r.x() << ", " << r.y() << ")";
+}
 
 namespace zen::test {
 
