@@ -77,6 +77,8 @@ struct FaultCase {
   const char* reason;  // a part of the message's reason; none when the save goes through
 };
 
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+
 class SettingsFault : public UiTest, public ::testing::WithParamInterface<FaultCase> {
  protected:
   fs::path file() const { return dir.path() / kSettingsFileName; }

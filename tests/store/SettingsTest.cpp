@@ -121,6 +121,8 @@ struct LineForm {
   std::string readBack;  // what the next start reads
 };
 
+void PrintTo(const LineForm& c, std::ostream* os) { *os << c.name; }
+
 class SettingsLineForms : public testing::TestWithParam<LineForm> {};
 
 TEST_P(SettingsLineForms, ReadBackAndWrittenAgainGiveTheSameLine) {
@@ -258,6 +260,8 @@ std::string randomBytes(std::size_t size, unsigned seed) {
   for (char& c : bytes) c = static_cast<char>(random());
   return bytes;
 }
+
+void PrintTo(const DriftCase& c, std::ostream* os) { *os << c.name; }
 
 class SettingsDrift : public testing::TestWithParam<DriftCase> {};
 
@@ -454,6 +458,8 @@ struct LoadCase {
   SettingsFileState state;
   int fieldsRead;
 };
+
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
 
 class SettingsLoadFinds : public testing::TestWithParam<LoadCase> {};
 
