@@ -2,4 +2,8 @@
 
 #include "Program.h"
 
-int main(int argc, char** argv) { return zen::qt::runProgram(argc, argv); }
+int main(int argc, char** argv) {
+  // Sub-commands for the terminal are looked for here first, before anything of Qt exists; their
+  // help goes into ProgramOptions::helpSections. Everything else is the window's command line.
+  return zen::qt::runProgram(argc, argv);
+}
