@@ -30,8 +30,6 @@ HOME_PAGE_TITLE = "ZENTARIO ホームページ"
 CALCULATOR_TITLE = "カラ-コ-ド抵抗"
 SAVE_FAILED = "設定を保存できませんでした"
 STEP_TIMEOUT = 90  # seconds for one step on a loaded two-core machine; a step usually takes one
-
-
 STARTED = time.monotonic()
 
 
@@ -143,22 +141,27 @@ def command_line(args):
 
 
 class Session:
-    """A virtual X display and a session bus with the accessibility bus, for one check."""
+    """A virtual X display of its own and a session bus with the accessibility bus, for one check.
+    Whatever it started, the programs included, is ended when it closes, whatever happened."""
 
     def __enter__(self):
         self.processes = []
+        self.programs = []
+        # The buses keep their sockets here rather than in the home folder of whoever runs the tests.
+        self.runtime = tempfile.mkdtemp(prefix="zentario-session-")
+        os.environ["XDG_RUNTIME_DIR"] = self.runtime
         display = self.start_with_fd(["Xvfb", "-displayfd", "{fd}", "-screen", "0", "1280x1024x24",
                                       "-nolisten", "tcp", "-noreset"])
         os.environ["DISPLAY"] = ":" + display
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.start_with_fd(
             ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address={fd}"])
-        os.environ.pop("QT_QPA_PLATFORM", None)
         import pyatspi  # after the bus exists: it connects when imported
         self.atspi = pyatspi
         pyatspi.Registry.getDesktop(0)  # starts the accessibility bus before the program looks for it
         return self
 
     def start_with_fd(self, command):
+        """Starts a server that writes its address to a descriptor, and returns the address."""
         read_end, write_end = os.pipe()
         command = [part.replace("{fd}", str(write_end)) for part in command]
         # A process group of its own, so the services the bus starts go with it.
@@ -169,8 +172,7 @@ class Session:
         text = b""
         deadline = time.monotonic() + 30
         while not text.endswith(b"\n") and time.monotonic() < deadline:
-            ready, _, _ = select.select([read_end], [], [], 1)
-            if ready:
+            if select.select([read_end], [], [], 1)[0]:
                 chunk = os.read(read_end, 256)
                 if not chunk:
                     break
@@ -179,17 +181,28 @@ class Session:
         expect(text.endswith(b"\n"), f"{command[0]} did not start")
         return text.decode().strip()
 
+    def start_program(self, inst, arguments, **env):
+        # Accessibility on without a desktop asking for it, as Qt allows; the engine as in the web
+        # tests. Its own process group, so that the engine's helper processes end with it.
+        env = inst.environment(DISPLAY=os.environ["DISPLAY"], QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                               QT_QPA_PLATFORM="xcb",
+                               QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-dev-shm-usage", **env)
+        program = subprocess.Popen([inst.program, *arguments], cwd=inst.start, env=env, start_new_session=True)
+        self.programs.append(program)
+        return program
+
     def __exit__(self, *exc):
-        for process in reversed(self.processes):
-            try:
-                os.killpg(process.pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-            try:
-                process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                os.killpg(process.pid, signal.SIGKILL)
-                process.wait()
+        for process in self.programs + list(reversed(self.processes)):
+            for sig in (signal.SIGTERM, signal.SIGKILL):
+                try:
+                    os.killpg(process.pid, sig)
+                    process.wait(timeout=10)
+                    break
+                except ProcessLookupError:
+                    break
+                except subprocess.TimeoutExpired:
+                    continue
+        shutil.rmtree(self.runtime, ignore_errors=True)
 
     # --- What the windows show, read through the accessibility bus ---
 
@@ -221,15 +234,19 @@ class Session:
                 continue
         return None
 
-    def wait_for(self, program, what, wanted):
+    def until(self, program, what, probe):
+        """What probe() gives, once it gives something; fails when the program ends or time is up."""
         deadline = time.monotonic() + STEP_TIMEOUT
         while time.monotonic() < deadline:
             expect(program.poll() is None, f"the program ended (status {program.returncode}) waiting for {what}")
-            node = self.find(program.pid, lambda n: n is not None and wanted(n))
-            if node is not None:
-                return node
-            time.sleep(0.2)
+            found = probe()
+            if found:
+                return found
+            time.sleep(0.1)
         fail("timed out waiting for " + what)
+
+    def wait_for(self, program, what, wanted):
+        return self.until(program, what, lambda: self.find(program.pid, wanted))
 
     def click(self, node):
         x, y, w, h = node.queryComponent().getExtents(self.atspi.DESKTOP_COORDS)
@@ -251,36 +268,19 @@ class Session:
 
     def raise_window(self, program, title):
         """Raises the program's window of that title once it is on the screen (mapped)."""
-        deadline = time.monotonic() + STEP_TIMEOUT
-        while time.monotonic() < deadline:
-            expect(program.poll() is None, f"the program ended (status {program.returncode}) waiting for {title}")
-            found = quiet_run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(program.pid), "--name", title],
-                              text=True).stdout.split()
-            if found:
-                for window in found:
-                    subprocess.run(["xdotool", "windowraise", window], check=True)
-                return
-            time.sleep(0.1)
-        fail(f"the window {title} never showed")
+        windows = self.until(program, f"the window {title}", lambda: quiet_run(
+            ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(program.pid), "--name", title],
+            text=True).stdout.split())
+        for window in windows:
+            subprocess.run(["xdotool", "windowraise", window], check=True)
 
 
-def start_program(inst, arguments, **env):
-    # Accessibility on without a desktop asking for it, as Qt allows; the engine as in the web tests.
-    env = inst.environment(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                           QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-dev-shm-usage",
-                           DISPLAY=os.environ["DISPLAY"],
-                           DBUS_SESSION_BUS_ADDRESS=os.environ["DBUS_SESSION_BUS_ADDRESS"], **env)
-    return subprocess.Popen([inst.program, *arguments], cwd=inst.start, env=env)
-
-
-def end_program(program, expect_status=0):
+def end_program(program):
     try:
         status = program.wait(timeout=STEP_TIMEOUT)
     except subprocess.TimeoutExpired:
-        program.kill()
-        program.wait()
         fail("the program did not end after Quit")
-    expect(status == expect_status, f"the program ended with status {status}")
+    expect(status == 0, f"the program ended with status {status}")
 
 
 def expect_saved(folder):
@@ -311,7 +311,7 @@ def run_folder(args):
             f.write(marker.encode("ascii") + b"\r\n//\r\n")
         folder = os.path.join(inst.root, "settings", "zentario")  # missing: made at the first save
         with Session() as session:
-            program = start_program(inst, ["--folder", folder])
+            program = session.start_program(inst, ["--folder", folder])
             session.press(program, "HELP")
             session.wait_for(program, "the installed help text", lambda n: marker in n.description)
             step("HELP shows the installed help text")
@@ -338,7 +338,7 @@ def run_xdg(args):
     try:
         config = os.path.join(inst.root, "config")
         with Session() as session:
-            program = start_program(inst, [], XDG_CONFIG_HOME=config)
+            program = session.start_program(inst, [], XDG_CONFIG_HOME=config)
             session.press(program, "終了")
             end_program(program)
         expect_saved(os.path.join(config, "zentario"))
@@ -364,7 +364,7 @@ def bad_folders(args):
             cases.append(("a folder without write permission", read_only, False))
         with Session() as session:
             for what, folder, saves in cases:
-                program = start_program(inst, [b"--folder", folder])
+                program = session.start_program(inst, [b"--folder", folder])
                 session.press(program, "終了")
                 if not saves:
                     session.wait_for(program, f"the save-failure message ({what})",
