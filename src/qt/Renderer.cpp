@@ -115,7 +115,9 @@ void WindowView::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------------------------------------
 
-Renderer::Renderer(App& app, double logicalDpi) : app_(app), scale_(logicalDpi > 0 ? logicalDpi : screenDpi()) {}
+Renderer::Renderer(App& app, double logicalDpi) : app_(app), scale_(logicalDpi > 0 ? logicalDpi : screenDpi()) {
+  installAccessibleFactory();
+}
 
 Renderer::~Renderer() {
   // Widgets can still report while they go (a page view ends its load when it is deleted); from
@@ -124,6 +126,7 @@ Renderer::~Renderer() {
   std::vector<QPointer<WindowView>> doomed;
   for (auto& [window, view] : views_) {
     view->detach();
+    for (auto& [control, cv] : view->views) cv->detach();
     for (auto& [model, qtimer] : view->timers) qtimer->stop();
     doomed.emplace_back(view);
   }
@@ -135,8 +138,10 @@ Renderer::~Renderer() {
 
 void Renderer::dispatch(const std::function<void()>& action) {
   if (tearingDown_ || app_.ended()) return;
-  app_.collectClosed();
+  if (dispatchDepth_ == 0) app_.collectClosed();
+  ++dispatchDepth_;
   action();
+  --dispatchDepth_;
   sync();
 }
 
@@ -255,11 +260,19 @@ void Renderer::syncTimers(WindowView& view) {
 
 void Renderer::syncWindow(WindowView& view) {
   Window& w = view.window();
+  Control* focusedBefore = nullptr;
+  if (auto* focused = dynamic_cast<ControlView*>(view.focusWidget())) focusedBefore = &focused->control();
+  bool optionsChanged = false;
   for (auto& [control, cv] : view.views) {
     if (cv->syncedRevision != control->revision()) {
       cv->apply(scale_);
       cv->syncedRevision = control->revision();
+      optionsChanged = optionsChanged || control->kind() == ControlKind::OptionButton;
     }
+  }
+  // Which option of a group Tab stops at follows the colour chosen in it.
+  if (optionsChanged) {
+    for (auto& [control, cv] : view.views) cv->refreshTabStop();
   }
   if (view.syncedRevision != w.revision()) {
     view.setWindowTitle(q(w.caption()));
@@ -288,13 +301,32 @@ void Renderer::syncWindow(WindowView& view) {
     view.activateWindow();
   }
   view.syncedRevision = w.revision();
+  syncFocus(view, focusedBefore);
+  syncTimers(view);
+}
+
+void Renderer::syncFocus(WindowView& view, Control* focusedBefore) {
+  Window& w = view.window();
+  auto widgetOf = [&view](Control* c) -> QWidget* {
+    auto it = c ? view.views.find(c) : view.views.end();
+    return it == view.views.end() ? nullptr : it->second->widget();
+  };
   if (view.syncedFocus != w.focusRevision()) {
     view.syncedFocus = w.focusRevision();
-    if (Control* f = w.focus()) {
-      if (auto it = view.views.find(f); it != view.views.end()) it->second->widget()->setFocus(Qt::OtherFocusReason);
+    if (QWidget* target = widgetOf(w.focus())) {
+      target->setFocus(Qt::OtherFocusReason);
+      // The focus is the model's answer to what the user did: a window closed from its own button
+      // hands the keyboard back to the calculator, which becomes the active window again.
+      QWidget* top = target->window();
+      if (top->isVisible() && !top->isActiveWindow()) top->activateWindow();
     }
+    return;
   }
-  syncTimers(view);
+  // The control that had the focus was hidden or disabled: the fallback takes it, not whatever
+  // Qt found next in the chain.
+  if (focusedBefore && !focusedBefore->usable()) {
+    if (QWidget* fallback = widgetOf(w.focusFallback())) fallback->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 void Renderer::dropClosedViews() {
@@ -303,6 +335,7 @@ void Renderer::dropClosedViews() {
     if (std::find(live.begin(), live.end(), it->first) == live.end()) {
       WindowView* view = it->second;
       view->detach();
+      for (auto& [control, cv] : view->views) cv->detach();
       for (auto& [model, qtimer] : view->timers) qtimer->stop();
       view->hide();
       view->deleteLater();

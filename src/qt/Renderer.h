@@ -98,9 +98,14 @@ class Renderer : public QObject {
   void syncTimers(WindowView& view);
   void dropClosedViews();
 
+  void syncFocus(WindowView& view, Control* focusedBefore);
+
   App& app_;
   Scale scale_;
   bool syncing_ = false;
+  // Handlers run nested when a key arrives while one is running; windows closed meanwhile are
+  // freed only when the outermost has returned.
+  int dispatchDepth_ = 0;
   bool tearingDown_ = false;
   std::unordered_map<const Window*, WindowView*> views_;
   std::unordered_map<ControlKind, Factory> kindFactories_;

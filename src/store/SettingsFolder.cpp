@@ -12,8 +12,8 @@ namespace {
 
 constexpr mode_t kPrivateFolderMode = 0700;
 
-std::string describe(const char* what, const std::filesystem::path& path, int err) {
-  return std::string(what) + ' ' + path.string() + ": " + std::system_category().message(err);
+std::string cannotMake(const std::filesystem::path& path, int err) {
+  return "フォルダー " + path.string() + " を作れません（" + std::system_category().message(err) + "）。";
 }
 
 bool isFolder(const std::filesystem::path& path) {
@@ -22,7 +22,7 @@ bool isFolder(const std::filesystem::path& path) {
 }
 
 std::string makeFolder(const std::filesystem::path& folder) {
-  if (folder.empty()) return "No folder is set for the settings";
+  if (folder.empty()) return "設定を保存するフォルダーがありません。";
   if (isFolder(folder)) return {};
   // From the top down, each missing step made private to the user; a step that is there already is
   // left as it is (mkdir reports it as existing before it looks at permissions).
@@ -31,10 +31,10 @@ std::string makeFolder(const std::filesystem::path& folder) {
     step /= part;
     if (part.empty() || part == step.root_path()) continue;
     if (::mkdir(step.c_str(), kPrivateFolderMode) != 0 && errno != EEXIST) {
-      return describe("Cannot create the folder", step, errno);
+      return cannotMake(step, errno);
     }
   }
-  if (!isFolder(folder)) return describe("Cannot use the folder", folder, ENOTDIR);
+  if (!isFolder(folder)) return cannotMake(folder, ENOTDIR);
   return {};
 }
 
@@ -44,7 +44,7 @@ std::string MakeSettingsFolder(const std::filesystem::path& folder) {
   try {
     return makeFolder(folder);
   } catch (const std::exception& e) {
-    return std::string("Cannot create the settings folder: ") + e.what();
+    return std::string("設定を保存するフォルダーを作れません（") + e.what() + "）。";
   }
 }
 

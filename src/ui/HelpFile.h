@@ -32,6 +32,8 @@ enum class HelpSource {
 // as if the marker followed its last item. False, and the buffer untouched, when the file cannot
 // be read (missing, not a regular file, no permission).
 bool ReadHelpFile(const std::filesystem::path& file, HelpLines& lines);
+// The same for a help file's bytes.
+void ReadHelpBytes(std::string_view bytes, HelpLines& lines);
 
 // Fills the buffer for the help command: nothing when its last item already is the end marker;
 // otherwise ZENHELP.TXT from appFolder, else from installedFolder (each skipped when empty), else

@@ -46,7 +46,8 @@ TEST_P(MakeSettingsFolderTest, MakesWhatIsMissingPrivateAndLeavesTheRest) {
 
   EXPECT_EQ(error.empty(), c.made) << error;
   if (!c.made) {
-    EXPECT_NE(error.find(c.folder ? (dir.path() / "config").string() : "No folder"), std::string::npos) << error;
+    EXPECT_NE(error.find(c.folder ? (dir.path() / "config").string() : "フォルダーがありません"), std::string::npos)
+        << error;
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), c.fileInTheWay ? 2 : 1)
         << "nothing else was made";
     return;

@@ -1,5 +1,6 @@
 // Start-up from the settings file, the position recorder, Quit and the close box.
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -121,6 +122,14 @@ TEST_F(StartTest, FromAFileThatIsNotSettingsAtAll) {
   EXPECT_EQ(app.savedValues().get(2), "60");
 }
 
+// A modern editor may put a byte-order mark in front of the file; the recorded top is still read.
+TEST_F(StartTest, FromAFileSavedWithAByteOrderMark) {
+  dir.write(kSettingsFileName, "\xEF\xBB\xBF" + SettingsBytes(goodEntries()));
+  app.start();
+  EXPECT_EQ(form().top(), 1800);
+  EXPECT_EQ(form().left(), 2400);
+}
+
 TEST_F(StartTest, FromAFolderInPlaceOfTheFile) {
   std::filesystem::create_directory(dir.path() / kSettingsFileName);
   app.start();
@@ -214,6 +223,33 @@ TEST_F(StartTest, QuitWritesTheLastRecordedPositionAndTheSlotsByteForByte) {
   EXPECT_TRUE(app.ended());
   EXPECT_FALSE(form().Timer1().enabled());
   EXPECT_TRUE(platform.messages().empty());
+}
+
+// Two copies of the program in one folder, each storing its own slot: the one that quits last
+// keeps what the other stored.
+TEST_F(StartTest, TwoCopiesInOneFolderKeepEachOthersSlots) {
+  writeSettings(goodEntries());
+  FakePlatform otherPlatform{dir.path()};
+  App other{otherPlatform};
+  app.start();
+  other.start();
+  form().Text5().userEdit("4700");
+  form().get<CommandButton>("Command3").press();  // slot B
+  other.form1().Text5().userEdit("1000");
+  other.form1().get<CommandButton>("Command5").press();  // slot D
+  form().Timer2().tick();
+  other.form1().Timer2().tick();
+  form().get<CommandButton>("Command1").press();
+  other.form1().get<CommandButton>("Command1").press();
+
+  std::vector<std::string> expected = goodEntries();
+  const std::vector<std::string> slotB = {"4.7K" + kOmega, "65535", "16711935", "255", "49344"};
+  const std::vector<std::string> slotD = {"1K" + kOmega, "4210816", "0", "255", "49344"};
+  std::copy(slotB.begin(), slotB.end(), expected.begin() + entry::slotValue(1) - 1);
+  std::copy(slotD.begin(), slotD.end(), expected.begin() + entry::slotValue(3) - 1);
+  EXPECT_EQ(settingsFile(), SettingsBytes(expected));
+  EXPECT_TRUE(platform.messages().empty());
+  EXPECT_TRUE(otherPlatform.messages().empty());
 }
 
 TEST_F(StartTest, QuitWithoutAFileCreatesOneWithThirtyFiveLines) {
