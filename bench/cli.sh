@@ -3,7 +3,7 @@
 # Usage: bench/cli.sh [build-dir]   (a Release build: cmake -DCMAKE_BUILD_TYPE=Release)
 set -euo pipefail
 build="${1:-build-rel}"
-program="$(cd "$build" && pwd)/zentario"
+program="$(cd "$build" && pwd)/bin/zentario"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"

@@ -12,5 +12,8 @@ int main(int argc, char** argv) {
   if (argc > 1 && zen::cli::IsSubcommand(argv[1])) {
     return zen::cli::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
   }
-  return zen::qt::runProgram(argc, argv);
+  // Everything else is the window's command line; its --help ends with the sub-commands.
+  zen::qt::ProgramOptions options;
+  options.helpSections = "\n" + zen::cli::SubcommandsHelp();
+  return zen::qt::runProgram(argc, argv, options);
 }

@@ -6,6 +6,7 @@
 #include "App.h"
 #include "Numbers.h"
 #include "Settings.h"
+#include "SettingsFolder.h"
 
 namespace zen {
 
@@ -512,8 +513,9 @@ void Form1::Form_Load() {
   a.savedValues() = SavedValues{};
   a.helpLines().fill(std::string());
   a.setAuxWindowFlag(kAuxClosed);
-  a.setAppFolder(a.platform().currentDirectory());
-  LoadSettings(a.appFolder(), a.savedValues());
+  a.setAppFolder(a.platform().appFolder());
+  // Without a folder of its own the program starts from nothing and reads no folder in its place.
+  if (!a.appFolder().empty()) LoadSettings(a.appFolder(), a.savedValues());
 
   // A position that is missing, not a number or off the screens people use falls back to 60.
   auto checkPosition = [&](int entryNumber, double upper) {
@@ -541,7 +543,10 @@ void Form1::Timer2_Timer() { recordPosition(entry::kMainTop, entry::kMainLeft); 
 void Form1::Command1_Click() {
   App& a = app();
   closeFrameWindow();
-  const SaveResult saved = SaveSettings(a.appFolder(), a.savedValues());
+  // The folder is made on the first save, so a run that never saves leaves nothing behind.
+  const std::string folderError = MakeSettingsFolder(a.appFolder());
+  const SaveResult saved =
+      folderError.empty() ? SaveSettings(a.appFolder(), a.savedValues()) : SaveResult{false, folderError};
   Timer1().setEnabled(false);
   if (!saved.ok) {
     a.platform().messageBox("設定を保存できませんでした。\n" + (a.appFolder() / kSettingsFileName).string() + "\n" +

@@ -70,7 +70,7 @@ void ReadHelpBytes(std::string_view bytes, HelpLines& lines) {
 HelpSource LoadHelpText(const std::filesystem::path& appFolder, const std::filesystem::path& installedFolder,
                         HelpLines& lines) {
   if (lines.back() == kHelpEndMarker) return HelpSource::AlreadyLoaded;
-  if (ReadHelpFile(appFolder / kHelpFileName, lines)) return HelpSource::AppFolder;
+  if (!appFolder.empty() && ReadHelpFile(appFolder / kHelpFileName, lines)) return HelpSource::AppFolder;
   if (!installedFolder.empty() && ReadHelpFile(installedFolder / kHelpFileName, lines)) return HelpSource::Installed;
   lines[0] = kHelpMissingText;
   lines[1] = kHelpEndMarker;

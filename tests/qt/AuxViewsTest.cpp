@@ -302,7 +302,7 @@ TEST_F(AuxViewsTest, SystemInformationStartsARealProgramFromThePath) {
   EXPECT_TRUE(fs::exists(marker));
 }
 
-TEST(InstalledHelpTest, TheBuildPutsTheHelpTextBesideTheProgram) {
+TEST(InstalledHelpTest, TheBuildPutsTheHelpTextWhereTheProgramLooks) {
   auto read = [](const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     std::ostringstream s;
@@ -311,7 +311,8 @@ TEST(InstalledHelpTest, TheBuildPutsTheHelpTextBesideTheProgram) {
   };
   const std::string shipped = read(fs::path(ZEN_ASSETS_DIR) / "ZENHELP.TXT");
   ASSERT_FALSE(shipped.empty());
-  EXPECT_EQ(read(fs::path(ZEN_BUILD_DIR) / "data" / "ZENHELP.TXT"), shipped);
+  EXPECT_EQ(read(fs::path(ZEN_BUILD_DATA_DIR) / "ZENHELP.TXT"), shipped);
+  EXPECT_EQ(RecordingQtPlatform({}).installedDataFolder(), fs::path(ZEN_BUILD_DATA_DIR));
 }
 
 }  // namespace

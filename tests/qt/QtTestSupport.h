@@ -31,11 +31,13 @@ inline void PrintTo(const QRect& r, std::ostream* os) {
 
 namespace zen::test {
 
+// The build tree lays out the program's files as an installation does; the tests run from
+// elsewhere, so they name the build's program folder to find the help text and the browser module.
 class RecordingQtPlatform : public qt::QtPlatform {
  public:
-  explicit RecordingQtPlatform(std::filesystem::path folder) : folder_(std::move(folder)) {}
+  explicit RecordingQtPlatform(std::filesystem::path folder)
+      : QtPlatform(std::move(folder), QStringLiteral(ZEN_BUILD_PROGRAM_DIR)) {}
   void beep() override { ++beeps; }
-  std::filesystem::path currentDirectory() override { return folder_; }
   void messageBox(const std::string& text, const std::string&) override { messages.push_back(text); }
   void endProgram() override { ++ends; }
   // The real engine unless a test hands in its own maker; one that makes nothing gives a browser
@@ -47,9 +49,6 @@ class RecordingQtPlatform : public qt::QtPlatform {
   int beeps = 0;
   int ends = 0;
   std::vector<std::string> messages;
-
- private:
-  std::filesystem::path folder_;
 };
 
 // The calculator started on real widgets, in a temporary folder, with a recording platform.

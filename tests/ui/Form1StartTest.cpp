@@ -280,20 +280,40 @@ TEST_F(StartTest, QuitLeavesNoTemporaryFileBehind) {
   EXPECT_EQ(names, std::vector<std::string>{kSettingsFileName});
 }
 
+TEST_F(StartTest, QuitMakesTheMissingFolderPrivateToTheUser) {
+  const std::filesystem::path folder = dir.path() / "config" / "zentario";
+  platform.setAppFolder(folder);
+  app.start();
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "config")) << "a start alone makes nothing";
+  form().Command1_Click();
+  EXPECT_TRUE(platform.messages().empty());
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder / kSettingsFileName));
+  for (const auto& made : {folder, folder.parent_path()}) {
+    EXPECT_EQ(std::filesystem::status(made).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_all)
+        << made;
+  }
+}
+
 // A save that fails still ends the program, after one message that names the file.
-enum class SaveFault { FolderGone, FolderInPlaceOfTheFile };
-void PrintTo(SaveFault f, std::ostream* os) { *os << (f == SaveFault::FolderGone ? "folder gone" : "folder in place of the file"); }
+enum class SaveFault { FileInPlaceOfTheFolder, FolderInPlaceOfTheFile, NoFolder };
+void PrintTo(SaveFault f, std::ostream* os) {
+  constexpr const char* kNames[] = {"file in place of the folder", "folder in place of the file", "no folder"};
+  *os << kNames[static_cast<int>(f)];
+}
 
 class FailedSave : public StartTest, public ::testing::WithParamInterface<SaveFault> {};
 
 TEST_P(FailedSave, ShowsOneMessageAndStillEnds) {
-  const std::filesystem::path folder = dir.path() / "run";
-  std::filesystem::create_directory(folder);
-  platform.setCurrentDirectory(folder);
+  const std::filesystem::path folder = GetParam() == SaveFault::NoFolder ? std::filesystem::path() : dir.path() / "run";
+  if (!folder.empty()) std::filesystem::create_directory(folder);
+  platform.setAppFolder(folder);
+  const bool startFolderHadSettings = std::filesystem::exists(kSettingsFileName);
   app.start();
-  if (GetParam() == SaveFault::FolderGone) {
+  if (GetParam() == SaveFault::FileInPlaceOfTheFolder) {
     std::filesystem::remove(folder);
-  } else {
+    dir.write("run", "not a folder");
+  } else if (GetParam() == SaveFault::FolderInPlaceOfTheFile) {
     std::filesystem::create_directory(folder / kSettingsFileName);
   }
   form().get<CommandButton>("Command1").press();
@@ -306,6 +326,7 @@ TEST_P(FailedSave, ShowsOneMessageAndStillEnds) {
   EXPECT_EQ(platform.endProgramCalls(), 1);
   EXPECT_TRUE(app.ended());
   EXPECT_FALSE(form().Timer1().enabled());
+  EXPECT_EQ(std::filesystem::exists(kSettingsFileName), startFolderHadSettings) << "nothing in the start folder";
   if (GetParam() == SaveFault::FolderInPlaceOfTheFile) {
     EXPECT_TRUE(std::filesystem::is_directory(folder / kSettingsFileName));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1)
@@ -314,7 +335,8 @@ TEST_P(FailedSave, ShowsOneMessageAndStillEnds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FailedSave,
-                         ::testing::Values(SaveFault::FolderGone, SaveFault::FolderInPlaceOfTheFile));
+                         ::testing::Values(SaveFault::FileInPlaceOfTheFolder, SaveFault::FolderInPlaceOfTheFile,
+                                           SaveFault::NoFolder));
 
 // --- The close box --------------------------------------------------------------------------------
 
