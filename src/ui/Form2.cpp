@@ -36,16 +36,24 @@ std::array<ChartRow, kBandColourCount> chartRows() {
 std::string chartDescription() {
   std::string text(kChartTitle);
   for (const ChartRow& row : chartRows()) {
-    text += "\n" + row.name;
+    // Appended piece by piece: GCC 12 warns (-Wrestrict, wrongly) on "\n" + a string at -O2.
+    text += '\n';
+    text += row.name;
     const std::string* cells[] = {&row.firstDigit, &row.secondDigit, &row.multiplier, &row.tolerance};
     const char* separator = ": ";
     for (std::size_t i = 0; i < kChartHeads.size(); ++i) {
       if (cells[i]->empty()) continue;
-      text += separator + std::string(kChartHeads[i].value) + " " + *cells[i];
+      text += separator;
+      text += kChartHeads[i].value;
+      text += ' ';
+      text += *cells[i];
       separator = ", ";
     }
   }
-  for (std::string_view line : kChartFooter) text += "\n" + std::string(line);
+  for (std::string_view line : kChartFooter) {
+    text += '\n';
+    text += line;
+  }
   return text;
 }
 
