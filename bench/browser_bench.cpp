@@ -73,7 +73,7 @@ struct Calculator {
   }
 
   std::filesystem::path folder;
-  zen::qt::QtPlatform platform;
+  zen::qt::QtPlatform platform{folder};
   zen::App app{platform};
   std::unique_ptr<zen::qt::Renderer> renderer;
 };

@@ -19,7 +19,7 @@ set -euo pipefail
 
 build="${1:-build-rel}"
 case "$build" in /*) ;; *) build="$(pwd)/$build" ;; esac
-program="$build/zentario"
+program="$build/bin/zentario"
 [ -x "$program" ] || { echo "idle.sh: no $program; build it first (see README)" >&2; exit 1; }
 
 # One private display at a fixed 96 dpi (15 twips per pixel), without a window manager, so the
@@ -140,7 +140,7 @@ fi
   printf '" 1500"\r\n" 1500"\r\n'
   for _ in $(seq 3 35); do printf '""\r\n'; done
 } >"$work/ZENTARIO.INI"
-(cd "$work" && exec "$program") >"$work/out.log" 2>&1 &
+"$program" --folder "$work" >"$work/out.log" 2>&1 &
 pid=$!
 opened "カラ-コ-ド抵抗"
 sleep 3

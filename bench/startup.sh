@@ -7,6 +7,8 @@ export QT_QPA_PLATFORM=offscreen
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
+# The calculator reads its settings from a folder of this run, never from the user's own.
+export XDG_CONFIG_HOME="$work"
 hyperfine --warmup 5 --runs "${RUNS:-40}" --export-json "$work/startup.json" \
   -n bare "$OLDPWD/$build/bench/startup_bare" \
   -n bare-with-text "$OLDPWD/$build/bench/startup_text" \

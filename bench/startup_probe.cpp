@@ -10,6 +10,7 @@
 //                                       starting page has loaded (prints how long that took)
 
 #include <QApplication>
+#include <filesystem>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
@@ -68,7 +69,8 @@ int main(int argc, char** argv) {
 #endif
   QApplication::setQuitOnLastWindowClosed(false);
   zen::qt::installFontSubstitutions();
-  zen::qt::QtPlatform platform;
+  // Settings are read from the folder it runs in, as a start with --folder there would.
+  zen::qt::QtPlatform platform(std::filesystem::current_path());
   zen::App app(platform);
   zen::qt::Renderer renderer(app);
   if (browser) {

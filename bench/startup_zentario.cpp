@@ -2,4 +2,8 @@
 
 #include "Program.h"
 
-int main(int argc, char** argv) { return zen::qt::runProgram(argc, argv, {.exitAfterFirstPaint = true}); }
+int main(int argc, char** argv) {
+  zen::qt::ProgramOptions options;
+  options.exitAfterFirstPaint = true;
+  return zen::qt::runProgram(argc, argv, options);
+}

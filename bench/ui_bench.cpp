@@ -17,7 +17,7 @@ class QuietPlatform : public zen::Platform {
  public:
   void beep() override {}
   zen::LocalDateTime now() override { return {}; }
-  std::filesystem::path currentDirectory() override { return std::filesystem::temp_directory_path() / "zen-bench-none"; }
+  std::filesystem::path appFolder() override { return std::filesystem::temp_directory_path() / "zen-bench-none"; }
   bool startProgram(const std::string&, const std::vector<std::string>&) override { return false; }
   void messageBox(const std::string&, const std::string&) override {}
   void endProgram() override {}

@@ -21,4 +21,12 @@ ValueTexts FormatValue(const BandValue& v) {
   return {GeneralNumberText(v.ohm), GeneralNumberText(v.kiloOhm), GeneralNumberText(v.megaOhm)};
 }
 
+ValueInUnit ValueInOneUnit(const ValueTexts& texts, bool fractionalMultiplier) {
+  if (fractionalMultiplier) return {texts.ohm, "Ω"};
+  const std::size_t n = CharacterCount(texts.ohm);
+  if (n <= 3) return {texts.ohm, "Ω"};
+  if (n <= 6) return {texts.kiloOhm, "KΩ"};
+  return {texts.megaOhm, "MΩ"};
+}
+
 }  // namespace zen

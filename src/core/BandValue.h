@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "ColourTable.h"
 
@@ -26,5 +27,14 @@ struct ValueTexts {
   std::string megaOhm;
 };
 ValueTexts FormatValue(const BandValue& v);
+
+// The value in the one unit a memory slot shows it in: ohms when the multiplier is below one (gold
+// or silver) or the ohm text has at most three characters, kilo-ohms up to six, mega-ohms beyond.
+// The units are "Ω", "KΩ" and "MΩ".
+struct ValueInUnit {
+  std::string number;
+  std::string_view unit;
+};
+ValueInUnit ValueInOneUnit(const ValueTexts& texts, bool fractionalMultiplier);
 
 }  // namespace zen

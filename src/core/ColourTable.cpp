@@ -58,6 +58,13 @@ std::optional<double> toleranceOf(BandColour c) { return info(c).tolerance; }
 std::string_view toleranceText(BandColour c) { return info(c).toleranceText; }
 Rgb displayColour(BandColour c) { return info(c).display; }
 
+std::optional<BandColour> colourOfDisplay(Rgb display) {
+  for (const BandColourInfo& c : colourTable()) {
+    if (c.display == display) return c.colour;
+  }
+  return std::nullopt;
+}
+
 std::optional<BandColour> colourOfDigit(int digit) {
   if (digit < 0 || digit > 9) return std::nullopt;
   return static_cast<BandColour>(digit);

@@ -42,6 +42,8 @@ std::optional<double> toleranceOf(BandColour c);
 std::string_view toleranceText(BandColour c);
 Rgb displayColour(BandColour c);
 
+// The colour a band is painted in; none for a paint colour of no band colour.
+std::optional<BandColour> colourOfDisplay(Rgb display);
 // Colour of a digit 0..9; none outside.
 std::optional<BandColour> colourOfDigit(int digit);
 // Colour of a multiplier exponent 0..9, -1 (gold) or -2 (silver); none otherwise.

@@ -47,10 +47,8 @@ class HelpPageView : public QWidget, public ControlView {
   }
   QWidget* widget() override { return this; }
   void apply(const Scale& scale) override {
+    // A reader gets the printed lines as the page's description, from the model.
     applyCommon(this, scale);
-    QStringList text;
-    for (const auto& line : page_.printedLines()) text << q(line);
-    setAccessibleDescription(text.join(QLatin1Char('\n')));
     update();
   }
 

@@ -214,10 +214,7 @@ WindowView* hostInFrame(Window& w, Renderer& renderer) {
   holder->hold(view);
   QMdiSubWindow* sub = frameView->area()->addSubWindow(holder);
   sub->setObjectName(QString::fromStdString(w.name()) + QStringLiteral("Frame"));
-  // The browser window has no icon of its own.
-  QPixmap none(16, 16);
-  none.fill(Qt::transparent);
-  sub->setWindowIcon(QIcon(none));
+  sub->setWindowIcon(emptyIcon());  // the browser window has no icon of its own
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
   // The sub-window goes with the view it holds.
   QObject::connect(view, &QObject::destroyed, sub, &QObject::deleteLater);

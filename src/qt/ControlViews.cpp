@@ -10,6 +10,7 @@
 #include <qdrawutil.h>
 
 #include "Renderer.h"
+#include "Window.h"
 
 namespace zen::qt {
 
@@ -63,11 +64,39 @@ void ControlView::applyCommon(QWidget* w, const Scale& scale) {
   w->setVisible(c.visible());
   w->setEnabled(c.enabled());
   w->setToolTip(q(c.toolTip()));
-  w->setAccessibleName(q(c.accessibleName().empty() ? c.caption() : c.accessibleName()));
+  if (describedByModel(w)) {
+    announceChanges(c, w, told_);
+  } else {
+    // Qt's own widgets describe themselves from these; each setter tells a reader of the change.
+    const QString name = q(c.readerName());
+    if (w->accessibleName() != name) w->setAccessibleName(name);
+    const QString description = q(c.readerDescription());
+    if (w->accessibleDescription() != description) w->setAccessibleDescription(description);
+  }
   w->setCursor(toCursor(c.pointer()));
 }
 
 void ControlView::apply(const Scale& scale) { applyCommon(widget(), scale); }
+
+bool ControlView::pressable() const { return control_.readerRole() == Role::Link && control_.onClick; }
+
+void ControlView::press() {
+  if (detached_ || !pressable()) return;
+  renderer_.dispatch(control_.onClick);
+}
+
+void drawFocusMark(QPainter& p, const QRect& r) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setBrush(Qt::NoBrush);
+  const QRect box = r.adjusted(0, 0, -1, -1);
+  // White under black dots: the mark shows on black bands and on white ones alike.
+  p.setPen(QPen(Qt::white, 1));
+  p.drawRect(box);
+  p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+  p.drawRect(box);
+  p.restore();
+}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -77,6 +106,8 @@ PaintedView::PaintedView(Control& control, Renderer& renderer, QWidget* parent)
   setAttribute(Qt::WA_NoMousePropagation);
   setMouseTracking(true);
   if (control.kind() == ControlKind::Line) setAttribute(Qt::WA_TransparentForMouseEvents);
+  // Only Tab reaches a painted control (the link): a click leaves the focus where it was.
+  setFocusPolicy(control.tabIndex() >= 0 ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void PaintedView::apply(const Scale& scale) {
@@ -86,6 +117,7 @@ void PaintedView::apply(const Scale& scale) {
   const bool filled = (control().kind() == ControlKind::Label || control().kind() == ControlKind::PictureBox) &&
                       !control().transparent();
   setAttribute(Qt::WA_OpaquePaintEvent, filled);
+  setFocusPolicy(control().tabIndex() >= 0 ? Qt::TabFocus : Qt::NoFocus);
   if (control().kind() == ControlKind::Label) {
     const auto& label = static_cast<const Label&>(control());
     if (label.autoSize()) {
@@ -108,6 +140,7 @@ void PaintedView::paintEvent(QPaintEvent*) {
     case ControlKind::Line: paintLine(p); break;
     default: break;
   }
+  if (hasFocus()) drawFocusMark(p, rect());
 }
 
 void PaintedView::paintLabel(QPainter& p) {
@@ -191,12 +224,14 @@ void PaintedView::paintLine(QPainter& p) {
 
 void PaintedView::mousePressEvent(QMouseEvent* e) {
   e->accept();
-  pressed_ = true;
+  // Any button presses; only the left one clicks.
+  if (e->button() == Qt::LeftButton) pressed_ = true;
   if (control().onMouseDown) renderer().dispatch(control().onMouseDown);
 }
 
 void PaintedView::mouseReleaseEvent(QMouseEvent* e) {
   e->accept();
+  if (e->button() != Qt::LeftButton) return;
   const bool click = pressed_ && rect().contains(e->position().toPoint());
   pressed_ = false;
   if (click && control().onClick) renderer().dispatch(control().onClick);
@@ -207,6 +242,28 @@ void PaintedView::mouseMoveEvent(QMouseEvent* e) {
   if (control().onMouseMove) renderer().dispatch(control().onMouseMove);
 }
 
+void PaintedView::keyPressEvent(QKeyEvent* e) {
+  const int key = e->key();
+  const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  const bool opens = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+  if (!plain || !opens || detached() || !pressable()) {
+    QWidget::keyPressEvent(e);
+    return;
+  }
+  e->accept();
+  press();
+}
+
+void PaintedView::focusInEvent(QFocusEvent* e) {
+  QWidget::focusInEvent(e);
+  update();
+}
+
+void PaintedView::focusOutEvent(QFocusEvent* e) {
+  QWidget::focusOutEvent(e);
+  update();
+}
+
 // ---------------------------------------------------------------------------------------------
 
 OptionView::OptionView(OptionButton& option, Renderer& renderer, QWidget* parent)
@@ -214,12 +271,25 @@ OptionView::OptionView(OptionButton& option, Renderer& renderer, QWidget* parent
   setObjectName(q(option.name()));
   setAttribute(Qt::WA_NoMousePropagation);
   setMouseTracking(true);
-  setFocusPolicy(Qt::NoFocus);
+  // In the Tab chain from the start, so the window can order it; refreshTabStop() then keeps only
+  // the chosen option of each group there. A click never takes the focus from the entry box.
+  setFocusPolicy(option.tabIndex() >= 0 ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void OptionView::apply(const Scale& scale) {
   applyCommon(this, scale);
   update();
+}
+
+void OptionView::refreshTabStop() {
+  const Window* w = option_.window();
+  setFocusPolicy(w && w->isTabStop(option_) ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void OptionView::press() {
+  if (detached()) return;
+  OptionButton& option = option_;
+  renderer().dispatch([&option] { option.userPress(); });
 }
 
 void OptionView::paintEvent(QPaintEvent*) {
@@ -236,17 +306,20 @@ void OptionView::paintEvent(QPaintEvent*) {
     p.setBrush(Qt::black);
     p.drawEllipse(mark.adjusted(d * 0.3, d * 0.3, -d * 0.3, -d * 0.3));
   }
+  if (hasFocus()) drawFocusMark(p, rect());
 }
 
 void OptionView::mousePressEvent(QMouseEvent* e) {
   e->accept();
-  if (e->button() != Qt::LeftButton) return;
-  pressed_ = true;
+  // Any button presses (a right press on a multiplier empties the entry too); only the left one
+  // clicks.
+  if (e->button() == Qt::LeftButton) pressed_ = true;
   if (option_.onMouseDown) renderer().dispatch(option_.onMouseDown);
 }
 
 void OptionView::mouseReleaseEvent(QMouseEvent* e) {
   e->accept();
+  if (e->button() != Qt::LeftButton) return;
   const bool click = pressed_ && rect().contains(e->position().toPoint());
   pressed_ = false;
   if (click) {
@@ -260,7 +333,41 @@ void OptionView::mouseMoveEvent(QMouseEvent* e) {
   if (option_.onMouseMove) renderer().dispatch(option_.onMouseMove);
 }
 
-void OptionView::keyPressEvent(QKeyEvent* e) { QWidget::keyPressEvent(e); }
+void OptionView::keyPressEvent(QKeyEvent* e) {
+  const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  int step = 0;
+  switch (e->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: step = -1; break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: step = 1; break;
+    case Qt::Key_Space: break;
+    default: QWidget::keyPressEvent(e); return;
+  }
+  if (!plain || detached()) {
+    QWidget::keyPressEvent(e);
+    return;
+  }
+  e->accept();
+  if (step == 0) {
+    press();
+    return;
+  }
+  Window* window = option_.window();
+  if (!window) return;
+  const OptionButton& option = option_;
+  renderer().dispatch([window, &option, step] { window->arrowKey(option, step); });
+}
+
+void OptionView::focusInEvent(QFocusEvent* e) {
+  QWidget::focusInEvent(e);
+  update();
+}
+
+void OptionView::focusOutEvent(QFocusEvent* e) {
+  QWidget::focusOutEvent(e);
+  update();
+}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -270,6 +377,8 @@ ButtonView::ButtonView(CommandButton& button, Renderer& renderer, QWidget* paren
   setAttribute(Qt::WA_NoMousePropagation);
   setMouseTracking(true);
   connect(this, &QAbstractButton::clicked, this, [this] {
+    // A key that reaches the button after its window closed finds no model behind it.
+    if (detached()) return;
     CommandButton& b = button_;
     this->renderer().dispatch([&b] { b.press(); });
   });
@@ -326,6 +435,7 @@ TextBoxView::TextBoxView(TextBox& box, Renderer& renderer, QWidget* parent)
   setObjectName(q(box.name()));
   setAttribute(Qt::WA_NoMousePropagation);
   connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
+    if (detached()) return;
     TextBox& b = box_;
     const std::string text = t.toStdString();
     this->renderer().dispatch([&b, text] { b.userEdit(text); });
@@ -344,13 +454,20 @@ void TextBoxView::apply(const Scale& scale) {
   const QString model = q(box_.text());
   setMaxLength(box_.maxLength() > 0 ? std::max<int>(box_.maxLength(), int(model.size())) : 32767);
   setReadOnly(box_.readOnly());
-  setFocusPolicy(box_.readOnly() ? Qt::ClickFocus : Qt::StrongFocus);
+  setFocusPolicy(box_.tabIndex() >= 0 ? Qt::StrongFocus : Qt::ClickFocus);
   if (text() != model) setText(model);
 }
 
 void TextBoxView::mousePressEvent(QMouseEvent* e) {
   if (box_.onMouseDown) renderer().dispatch(box_.onMouseDown);
   QLineEdit::mousePressEvent(e);
+}
+
+void TextBoxView::mouseDoubleClickEvent(QMouseEvent* e) {
+  // The second press of a double-click comes here instead of to mousePressEvent; it is a press all
+  // the same.
+  if (box_.onMouseDown) renderer().dispatch(box_.onMouseDown);
+  QLineEdit::mouseDoubleClickEvent(e);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -360,7 +477,7 @@ ScrollBarView::ScrollBarView(ScrollBar& bar, Renderer& renderer, QWidget* parent
   setObjectName(q(bar.name()));
   setAttribute(Qt::WA_NoMousePropagation);
   connect(this, &QScrollBar::valueChanged, this, [this](int v) {
-    if (this->renderer().syncing()) return;
+    if (this->renderer().syncing() || detached()) return;
     ScrollBar& b = bar_;
     this->renderer().dispatch([&b, v] { b.setValue(v); });
   });
@@ -383,11 +500,12 @@ ComboBoxView::ComboBoxView(ComboBox& box, Renderer& renderer, QWidget* parent)
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   connect(this, &QComboBox::activated, this, [this](int i) {
-    if (this->renderer().syncing()) return;
+    if (this->renderer().syncing() || detached() || passingEnterOn_) return;
     ComboBox& b = box_;
     this->renderer().dispatch([&b, i] { b.userChoose(i); });
   });
   connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& t) {
+    if (detached()) return;
     ComboBox& b = box_;
     const std::string text = t.toStdString();
     this->renderer().dispatch([&b, text] { b.setText(text); });
@@ -409,13 +527,18 @@ void ComboBoxView::apply(const Scale& scale) {
 
 void ComboBoxView::keyPressEvent(QKeyEvent* e) {
   const int key = e->key();
-  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && box_.onKeyPress) {
+  if (!detached() && (key == Qt::Key_Return || key == Qt::Key_Enter) && box_.onKeyPress) {
     ComboBox& b = box_;
     const std::string text = currentText().toStdString();
     renderer().dispatch([&b, text] {
       b.setText(text);
       b.onKeyPress(13);
     });
+    // The key goes on to the box as well. The box takes Enter on a text that is one of its items
+    // as choosing that item; the key press has already navigated there, so that is not reported.
+    passingEnterOn_ = true;
+    QComboBox::keyPressEvent(e);
+    passingEnterOn_ = false;
     return;
   }
   QComboBox::keyPressEvent(e);

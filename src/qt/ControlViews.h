@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QWidget>
 
+#include "Accessible.h"
 #include "Control.h"
 #include "Geometry.h"
 
@@ -25,6 +26,16 @@ class ControlView {
   Control& control() const { return control_; }
   std::uint64_t syncedRevision = 0;
 
+  // Set when the control's window has closed: the model may be gone, so nothing of it is read.
+  bool detached() const { return detached_; }
+  void detach() { detached_ = true; }
+
+  // Whether a key or a screen reader can press the control as a click would, and the press.
+  virtual bool pressable() const;
+  virtual void press();
+  // Puts the widget in or out of the Tab chain; options change with the colour chosen in their group.
+  virtual void refreshTabStop() {}
+
  protected:
   Renderer& renderer() const { return renderer_; }
   void applyCommon(QWidget* w, const Scale& scale);
@@ -32,7 +43,13 @@ class ControlView {
  private:
   Control& control_;
   Renderer& renderer_;
+  bool detached_ = false;
+  // What a screen reader was last told of a view the model describes.
+  ReaderSnapshot told_;
 };
+
+// The dotted mark around a control that has the keyboard focus, seen on any band colour.
+void drawFocusMark(QPainter& p, const QRect& r);
 
 // Labels, picture boxes, frames and lines: drawn by us, so colours and fonts are exact.
 class PaintedView : public QWidget, public ControlView {
@@ -46,6 +63,10 @@ class PaintedView : public QWidget, public ControlView {
   void mousePressEvent(QMouseEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
+  // A link with the focus: Enter or Space opens it.
+  void keyPressEvent(QKeyEvent*) override;
+  void focusInEvent(QFocusEvent*) override;
+  void focusOutEvent(QFocusEvent*) override;
 
  private:
   void paintLabel(QPainter& p);
@@ -61,13 +82,19 @@ class OptionView : public QWidget, public ControlView {
   OptionView(OptionButton& option, Renderer& renderer, QWidget* parent);
   QWidget* widget() override { return this; }
   void apply(const Scale& scale) override;
+  bool pressable() const override { return true; }
+  void press() override;
+  void refreshTabStop() override;
 
  protected:
   void paintEvent(QPaintEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
+  // The arrow keys move to the neighbouring option and choose it; Space chooses the focused one.
   void keyPressEvent(QKeyEvent*) override;
+  void focusInEvent(QFocusEvent*) override;
+  void focusOutEvent(QFocusEvent*) override;
 
  private:
   OptionButton& option_;
@@ -96,6 +123,7 @@ class TextBoxView : public QLineEdit, public ControlView {
 
  protected:
   void mousePressEvent(QMouseEvent*) override;
+  void mouseDoubleClickEvent(QMouseEvent*) override;
 
  private:
   TextBox& box_;
@@ -123,6 +151,7 @@ class ComboBoxView : public QComboBox, public ControlView {
  private:
   ComboBox& box_;
   std::size_t itemsShown_ = 0;
+  bool passingEnterOn_ = false;
 };
 
 }  // namespace zen::qt

@@ -4,8 +4,13 @@
 #include <QEvent>
 #include <QTimer>
 #include <cstdlib>
+#include <iostream>
+#include <memory>
 
 #include "App.h"
+#include "AppFolder.h"
+#include "CommandLine.h"
+#include "DisplayCheck.h"
 #include "Form1.h"
 #include "Geometry.h"
 #include "QtPlatform.h"
@@ -44,17 +49,27 @@ constexpr char kNoSharedMemory[] = "QT_XCB_NO_MITSHM";
 }  // namespace
 
 int runProgram(int argc, char** argv, const ProgramOptions& options) {
+  const CommandLine commandLine = ReadCommandLine(argc, argv, std::cout, std::cerr, options.helpSections);
+  if (commandLine.exitStatus) return *commandLine.exitStatus;
+
   // Qt::AA_ShareOpenGLContexts is not set here: it would create an OpenGL context at every start.
   // The browser's engine gets its shared context when it first opens (PrepareSharedOpenGL).
   const bool sharedMemoryChosen = qEnvironmentVariableIsSet(kNoSharedMemory);
   if (!sharedMemoryChosen) qputenv(kNoSharedMemory, "1");
-  QApplication qapp(argc, argv);
+  std::unique_ptr<QApplication> qapp;
+  {
+    const DisplayCheck displayCheck;
+    qapp = std::make_unique<QApplication>(argc, argv);
+  }
   if (!sharedMemoryChosen) qunsetenv(kNoSharedMemory);
   QApplication::setApplicationName(QStringLiteral("ZENTARIO"));
+  QApplication::setApplicationVersion(QStringLiteral(ZEN_VERSION));
+  // The desktop entry, the icon and the AppStream data all go by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral(ZEN_APP_ID));
   QApplication::setQuitOnLastWindowClosed(false);  // the model decides when the program ends
   installFontSubstitutions();
 
-  QtPlatform platform;
+  QtPlatform platform(DecideAppFolder(commandLine.folder));
   App app(platform);
   Renderer renderer(app);
   registerViews(renderer, platform);

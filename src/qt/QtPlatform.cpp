@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QOpenGLContext>
 #include <QDir>
+#include <QFile>
 #include <QLibrary>
 #include <QProcess>
 #include <unistd.h>
@@ -15,6 +16,9 @@ Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace zen::qt {
 
+QtPlatform::QtPlatform(std::filesystem::path appFolder, QString programFolder)
+    : appFolder_(std::move(appFolder)), programFolder_(std::move(programFolder)) {}
+
 void QtPlatform::beep() { QApplication::beep(); }
 
 LocalDateTime QtPlatform::now() {
@@ -23,12 +27,6 @@ LocalDateTime QtPlatform::now() {
   const QTime h = t.time();
   // Qt counts Monday as 1 and Sunday as 7; the clock counts Sunday as 1.
   return LocalDateTime{d.year(), d.month(), d.day(), h.hour(), h.minute(), h.second(), d.dayOfWeek() % 7 + 1};
-}
-
-std::filesystem::path QtPlatform::currentDirectory() {
-  std::error_code ec;
-  std::filesystem::path p = std::filesystem::current_path(ec);
-  return ec ? std::filesystem::path(".") : p;
 }
 
 bool QtPlatform::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
@@ -44,8 +42,21 @@ void QtPlatform::messageBox(const std::string& text, const std::string& title) {
 
 void QtPlatform::endProgram() { QCoreApplication::exit(0); }
 
+namespace {
+// A folder of the installation, from the folder the program runs from. Only these relative paths
+// are built in (ZEN_DATA_FROM_PROGRAM, ZEN_MODULE_FROM_PROGRAM), so any install prefix works.
+QString installedFolder(const QString& programFolder, const char* relative) {
+  const QString from = programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
+  return QDir::cleanPath(QDir(from).filePath(QString::fromUtf8(relative)));
+}
+}  // namespace
+
 std::filesystem::path QtPlatform::installedDataFolder() {
-  return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "data";
+  return std::filesystem::path(QFile::encodeName(installedFolder(programFolder_, ZEN_DATA_FROM_PROGRAM)).toStdString());
+}
+
+QString QtPlatform::webModulePath() const {
+  return QDir(installedFolder(programFolder_, ZEN_MODULE_FROM_PROGRAM)).filePath(QStringLiteral("libzenweb.so"));
 }
 
 namespace {
@@ -71,18 +82,18 @@ void dropSharedOpenGL() {
 }
 
 // Loads the module once and keeps it for the whole run: Qt WebEngine cannot be unloaded.
-ZenCreateWebBrowser webModule() {
-  static const ZenCreateWebBrowser create = []() -> ZenCreateWebBrowser {
+ZenCreateWebBrowser webModule(const QString& path) {
+  static const ZenCreateWebBrowser create = [&path]() -> ZenCreateWebBrowser {
     PrepareSharedOpenGL();
     PrepareWebEngineEnvironment();
     static QLibrary library;  // kept, and the module with it, until the program ends
     library.setLoadHints(QLibrary::PreventUnloadHint);
-    for (const QString& candidate : WebModuleCandidates()) {
-      library.setFileName(candidate);
-      if (!library.load()) continue;
-      if (auto f = reinterpret_cast<ZenCreateWebBrowser>(library.resolve(kZenCreateWebBrowserSymbol))) return f;
+    library.setFileName(path);
+    if (!library.load()) {
+      qWarning("The browser module could not be loaded: %s", qUtf8Printable(library.errorString()));
+      return nullptr;
     }
-    return nullptr;
+    return reinterpret_cast<ZenCreateWebBrowser>(library.resolve(kZenCreateWebBrowserSymbol));
   }();
   return create;
 }
@@ -126,17 +137,8 @@ void PrepareWebEngineEnvironment() {
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
 }
 
-QStringList WebModuleCandidates() {
-  QStringList candidates;
-  candidates << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("libzenweb.so"));
-#ifdef ZEN_WEB_MODULE
-  candidates << QStringLiteral(ZEN_WEB_MODULE);
-#endif
-  return candidates;
-}
-
 std::unique_ptr<BrowserControl> QtPlatform::createBrowser() {
-  const ZenCreateWebBrowser create = webModule();
+  const ZenCreateWebBrowser create = webModule(webModulePath());
   if (!create) return nullptr;
   return std::unique_ptr<BrowserControl>(create(engineDispatch_ ? &engineDispatch_ : nullptr));
 }

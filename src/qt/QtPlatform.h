@@ -1,22 +1,29 @@
 #pragma once
-// The real platform: the desktop's beep, clock, current folder, programs, message boxes.
+// The real platform: the desktop's beep, clock, programs, message boxes, and the program's folders.
 
 #include "Platform.h"
 #include "WebBrowser.h"
 
-#include <QStringList>
+#include <QString>
 
 namespace zen::qt {
 
 class QtPlatform : public Platform {
  public:
+  // appFolder: the program's own folder, as DecideAppFolder() chose it (empty: none).
+  // programFolder: the folder the program runs from, which the installed files are found relative
+  // to; the program's own location when empty.
+  explicit QtPlatform(std::filesystem::path appFolder = {}, QString programFolder = {});
+
   void beep() override;
   LocalDateTime now() override;
-  std::filesystem::path currentDirectory() override;
+  std::filesystem::path appFolder() override { return appFolder_; }
   bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
   void messageBox(const std::string& text, const std::string& title) override;
   void endProgram() override;
   std::filesystem::path installedDataFolder() override;
+  // The browser module this platform loads: libzenweb.so in the program's module folder.
+  QString webModulePath() const;
   // Loads the web module on first use and makes an engine; none when the module cannot be loaded.
   std::unique_ptr<BrowserControl> createBrowser() override;
 
@@ -26,6 +33,8 @@ class QtPlatform : public Platform {
   static QWidget* browserWidget(BrowserControl* engine);
 
  private:
+  std::filesystem::path appFolder_;
+  QString programFolder_;
   EngineDispatch engineDispatch_;
 };
 
@@ -36,7 +45,5 @@ void PrepareSharedOpenGL();
 // no sandbox for root (Chromium refuses to start sandboxed as root; everyone else keeps it), and
 // no network traffic of the engine's own (background updates, pings, prefetching).
 void PrepareWebEngineEnvironment();
-// Where the web module is looked for: beside the program, then in the build folder.
-QStringList WebModuleCandidates();
 
 }  // namespace zen::qt

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <algorithm>
@@ -24,6 +25,12 @@ double screenDpi() {
   return 96.0;
 }
 }  // namespace
+
+QIcon emptyIcon() {
+  QPixmap clear(32, 32);
+  clear.fill(Qt::transparent);
+  return QIcon(clear);
+}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -45,8 +52,30 @@ void WindowView::closeEvent(QCloseEvent* e) {
   renderer_.dispatch([&w] { w.closeBoxPressed(); });
 }
 
+void WindowView::setOuterSize(QSize outer) {
+  outerSize_ = outer;
+  fittedWith_ = decoration();
+  resize(outer - fittedWith_);
+}
+
+void WindowView::fitOuterSize() {
+  if (!keepsOuterSize()) return;
+  if (size() != outerSize_ - fittedWith_) {
+    outerSize_ = QSize();  // sized by someone else (the user, a maximise): that size holds now
+    return;
+  }
+  if (decoration() != fittedWith_) setOuterSize(outerSize_);
+}
+
+void WindowView::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  fitOuterSize();
+}
+
 void WindowView::moveEvent(QMoveEvent* e) {
   QWidget::moveEvent(e);
+  // The desktop reports its decorations with the move that puts the window into its frame.
+  fitOuterSize();
   if (detached_ || !isWindow()) return;
   const QPoint p = pos();
   appliedPosition = p;
@@ -58,6 +87,7 @@ void WindowView::moveEvent(QMoveEvent* e) {
 
 void WindowView::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
+  fitOuterSize();
   if (detached_) return;
   const Scale& s = renderer_.scale();
   const int w = s.twips(width());
@@ -117,7 +147,9 @@ void WindowView::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------------------------------------
 
-Renderer::Renderer(App& app, double logicalDpi) : app_(app), scale_(logicalDpi > 0 ? logicalDpi : screenDpi()) {}
+Renderer::Renderer(App& app, double logicalDpi) : app_(app), scale_(logicalDpi > 0 ? logicalDpi : screenDpi()) {
+  installAccessibleFactory();
+}
 
 Renderer::~Renderer() {
   // Widgets can still report while they go (a page view ends its load when it is deleted); from
@@ -126,6 +158,7 @@ Renderer::~Renderer() {
   std::vector<QPointer<WindowView>> doomed;
   for (auto& [window, view] : views_) {
     view->detach();
+    for (auto& [control, cv] : view->views) cv->detach();
     for (auto& [model, drive] : view->timers) drive->stop();
     doomed.emplace_back(view);
   }
@@ -137,8 +170,10 @@ Renderer::~Renderer() {
 
 void Renderer::dispatch(const std::function<void()>& action) {
   if (tearingDown_ || app_.ended()) return;
-  app_.collectClosed();
+  if (dispatchDepth_ == 0) app_.collectClosed();
+  ++dispatchDepth_;
   action();
+  --dispatchDepth_;
   sync();
 }
 
@@ -264,18 +299,28 @@ void Renderer::followTimers() {
 
 void Renderer::syncWindow(WindowView& view) {
   Window& w = view.window();
+  Control* focusedBefore = nullptr;
+  if (auto* focused = dynamic_cast<ControlView*>(view.focusWidget())) focusedBefore = &focused->control();
+  bool optionsChanged = false;
   for (auto& [control, cv] : view.views) {
     if (cv->syncedRevision != control->revision()) {
       cv->apply(scale_);
       cv->syncedRevision = control->revision();
+      optionsChanged = optionsChanged || control->kind() == ControlKind::OptionButton;
     }
+  }
+  // Which option of a group Tab stops at follows the colour chosen in it.
+  if (optionsChanged) {
+    for (auto& [control, cv] : view.views) cv->refreshTabStop();
   }
   if (view.syncedRevision != w.revision()) {
     view.setWindowTitle(q(w.caption()));
-    if (!w.icon().empty()) view.setWindowIcon(QIcon(q(w.icon())));
+    view.setWindowIcon(w.icon().empty() ? emptyIcon() : QIcon(q(w.icon())));
     const QSize client(scale_.px(w.clientWidth()), scale_.px(w.clientHeight()));
     if (w.outerWidth() > 0) {
-      view.resize(scale_.px(w.outerWidth()), scale_.px(w.outerHeight()));
+      view.setOuterSize(QSize(scale_.px(w.outerWidth()), scale_.px(w.outerHeight())));
+    } else if (view.keepsOuterSize()) {
+      // The model hears of the inside's size after the event; until then it must not shrink back.
     } else if (w.border() == BorderStyle::Sizeable) {
       if (view.size() != client) view.resize(client);
     } else {
@@ -297,11 +342,30 @@ void Renderer::syncWindow(WindowView& view) {
     view.activateWindow();
   }
   view.syncedRevision = w.revision();
+  syncFocus(view, focusedBefore);
+}
+
+void Renderer::syncFocus(WindowView& view, Control* focusedBefore) {
+  Window& w = view.window();
+  auto widgetOf = [&view](Control* c) -> QWidget* {
+    auto it = c ? view.views.find(c) : view.views.end();
+    return it == view.views.end() ? nullptr : it->second->widget();
+  };
   if (view.syncedFocus != w.focusRevision()) {
     view.syncedFocus = w.focusRevision();
-    if (Control* f = w.focus()) {
-      if (auto it = view.views.find(f); it != view.views.end()) it->second->widget()->setFocus(Qt::OtherFocusReason);
+    if (QWidget* target = widgetOf(w.focus())) {
+      target->setFocus(Qt::OtherFocusReason);
+      // The focus is the model's answer to what the user did: a window closed from its own button
+      // hands the keyboard back to the calculator, which becomes the active window again.
+      QWidget* top = target->window();
+      if (top->isVisible() && !top->isActiveWindow()) top->activateWindow();
     }
+    return;
+  }
+  // The control that had the focus was hidden or disabled: the fallback takes it, not whatever
+  // Qt found next in the chain.
+  if (focusedBefore && !focusedBefore->usable()) {
+    if (QWidget* fallback = widgetOf(w.focusFallback())) fallback->setFocus(Qt::OtherFocusReason);
   }
 }
 
@@ -311,6 +375,7 @@ void Renderer::dropClosedViews() {
     if (std::find(live.begin(), live.end(), it->first) == live.end()) {
       WindowView* view = it->second;
       view->detach();
+      for (auto& [control, cv] : view->views) cv->detach();
       for (auto& [model, drive] : view->timers) drive->stop();
       view->hide();
       view->deleteLater();

@@ -3,6 +3,7 @@
 // event it forwards to the model, it copies what changed back onto the widgets.
 
 #include <QHash>
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -21,6 +22,10 @@ namespace zen::qt {
 
 class Renderer;
 
+// The icon of a window that has none: a clear picture, so the desktop shows an empty place instead
+// of a stand-in of its own.
+QIcon emptyIcon();
+
 // The top-level widget of one model window.
 class WindowView : public QWidget {
  public:
@@ -38,10 +43,17 @@ class WindowView : public QWidget {
   QPoint appliedPosition{-1, -1};
   bool positioned = false;
 
+  // Gives the whole window a size, title bar and borders included. The desktop tells their size
+  // only once the window is shown, so the inside is sized again whenever they change, until someone
+  // else (the user, the desktop) gives the window another size.
+  void setOuterSize(QSize outer);
+  bool keepsOuterSize() const { return outerSize_.isValid(); }
+
  protected:
   void closeEvent(QCloseEvent*) override;
   void moveEvent(QMoveEvent*) override;
   void resizeEvent(QResizeEvent*) override;
+  void showEvent(QShowEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
   void paintEvent(QPaintEvent*) override;
   // Enter presses the focused command button, else the window's default button; Escape presses
@@ -49,9 +61,15 @@ class WindowView : public QWidget {
   void keyPressEvent(QKeyEvent*) override;
 
  private:
+  // The title bar and borders around the inside, as the desktop reports them now.
+  QSize decoration() const { return frameGeometry().size() - size(); }
+  void fitOuterSize();
+
   Window& window_;
   Renderer& renderer_;
   bool detached_ = false;
+  QSize outerSize_;   // the size to keep, decorations included; invalid when there is none
+  QSize fittedWith_;  // the decorations it was last fitted to
 };
 
 class Renderer : public QObject {
@@ -101,9 +119,14 @@ class Renderer : public QObject {
   void syncWindow(WindowView& view);
   void dropClosedViews();
 
+  void syncFocus(WindowView& view, Control* focusedBefore);
+
   App& app_;
   Scale scale_;
   bool syncing_ = false;
+  // Handlers run nested when a key arrives while one is running; windows closed meanwhile are
+  // freed only when the outermost has returned.
+  int dispatchDepth_ = 0;
   bool tearingDown_ = false;
   std::unordered_map<const Window*, WindowView*> views_;
   std::unordered_map<ControlKind, Factory> kindFactories_;

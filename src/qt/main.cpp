@@ -1,5 +1,19 @@
 // ZENTARIO: the resistor colour-code calculator.
 
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Cli.h"
 #include "Program.h"
 
-int main(int argc, char** argv) { return zen::qt::runProgram(argc, argv); }
+int main(int argc, char** argv) {
+  // The terminal sub-commands answer before any Qt application object exists: no display needed.
+  if (argc > 1 && zen::cli::IsSubcommand(argv[1])) {
+    return zen::cli::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  }
+  // Everything else is the window's command line; its --help ends with the sub-commands.
+  zen::qt::ProgramOptions options;
+  options.helpSections = "\n" + zen::cli::SubcommandsHelp();
+  return zen::qt::runProgram(argc, argv, options);
+}

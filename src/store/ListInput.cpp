@@ -42,7 +42,13 @@ std::size_t findTerminator(std::string_view data, std::size_t from) {
   return at == std::string_view::npos ? data.size() : at;
 }
 
+constexpr std::string_view kByteOrderMark{"\xEF\xBB\xBF"};
+
 }  // namespace
+
+// 0xEF 0xBB is no character in code page 932, so no Shift-JIS text starts with the mark's bytes.
+ListInputReader::ListInputReader(std::string_view bytes)
+    : data_(bytes.starts_with(kByteOrderMark) ? bytes.substr(kByteOrderMark.size()) : bytes) {}
 
 std::optional<std::string> ListInputReader::next() {
   if (pos_ >= data_.size()) return std::nullopt;

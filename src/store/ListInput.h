@@ -5,7 +5,8 @@
 // blanks inside are kept) and whatever follows it up to the next comma or line end is skipped.
 // An unquoted field runs to the comma or line end, trailing blanks removed. An empty line is one
 // empty field. A comma directly followed by a line end (or by the end of the data) ends one field,
-// not two.
+// not two. A UTF-8 byte-order mark at the very start (what modern editors put in front of a file
+// they save) is not part of the first field.
 
 #include <cstddef>
 #include <optional>
@@ -16,7 +17,7 @@ namespace zen {
 
 class ListInputReader {
  public:
-  explicit ListInputReader(std::string_view bytes) : data_(bytes) {}
+  explicit ListInputReader(std::string_view bytes);
   // The next field, or none at the end of the data.
   std::optional<std::string> next();
   bool atEnd() const { return pos_ >= data_.size(); }

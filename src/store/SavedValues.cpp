@@ -18,19 +18,25 @@ const SavedValues::Entry& SavedValues::at(int n) const {
 
 const std::string& SavedValues::get(int n) const { return at(n).text; }
 
-void SavedValues::set(int n, std::string text) {
-  Entry& e = at(n);
-  e.text = std::move(text);
-  // The program has written its own text now; the file's bytes no longer speak for the entry.
-  e.raw.reset();
-}
+void SavedValues::set(int n, std::string text) { at(n).text = std::move(text); }
 
-const std::optional<std::string>& SavedValues::rawBytes(int n) const { return at(n).raw; }
+std::optional<std::string> SavedValues::rawBytes(int n) const {
+  const Entry& e = at(n);
+  // Once the program has written a text of its own, the file's bytes no longer speak for the entry.
+  if (e.loadedRaw && e.text == e.loadedText) return e.loadedRaw;
+  return std::nullopt;
+}
 
 void SavedValues::setLoaded(int n, std::string text, std::string raw) {
   Entry& e = at(n);
-  e.text = std::move(text);
-  e.raw = std::move(raw);
+  e.text = text;
+  e.loadedText = std::move(text);
+  e.loadedRaw = std::move(raw);
+}
+
+bool SavedValues::changed(int n) const {
+  const Entry& e = at(n);
+  return e.text != e.loadedText;
 }
 
 }  // namespace zen

@@ -14,6 +14,50 @@ void Control::setBounds(int left, int top, int width, int height) {
   setHeight(height);
 }
 
+Role Control::readerRole() const {
+  if (role() != Role::FromKind) return role();
+  switch (kind()) {
+    case ControlKind::Label: return Role::Label;
+    case ControlKind::TextBox: return Role::Text;
+    case ControlKind::OptionButton: return Role::RadioButton;
+    case ControlKind::Frame: return Role::Grouping;
+    case ControlKind::CommandButton: return Role::Button;
+    case ControlKind::ScrollBar: return Role::ScrollBar;
+    case ControlKind::ComboBox: return Role::ComboBox;
+    case ControlKind::Toolbar: return Role::ToolBar;
+    case ControlKind::Browser: return Role::Panel;
+    // A picture box is a painted area or a holder; one that shows something says so itself.
+    case ControlKind::PictureBox:
+    case ControlKind::Line: break;
+  }
+  return Role::None;
+}
+
+std::string Control::readerName() const {
+  if (!colourNamePrefix().empty()) {
+    const auto colour = colourOfDisplay(backColour());
+    return colourNamePrefix() + " " + (colour ? std::string(nameText(*colour)) : std::string("不明"));
+  }
+  return accessibleName().empty() ? caption() : accessibleName();
+}
+
+std::string Control::readerDescription() const {
+  if (!accessibleDescription().empty() || kind() != ControlKind::PictureBox) return accessibleDescription();
+  std::string text;
+  for (const auto& line : static_cast<const PictureBox&>(*this).printedLines()) {
+    if (!text.empty()) text += '\n';
+    text += line;
+  }
+  return text;
+}
+
+bool Control::usable() const {
+  for (const Control* c = this; c; c = c->container()) {
+    if (!c->visible() || !c->enabled()) return false;
+  }
+  return true;
+}
+
 void OptionButton::select() {
   if (value_) return;
   value_ = true;
@@ -33,6 +77,11 @@ void OptionButton::userClick() {
     touch();
   }
   if (onClick) onClick();
+}
+
+void OptionButton::userPress() {
+  if (onMouseDown) onMouseDown();
+  userClick();
 }
 
 void TextBox::userEdit(std::string text) {

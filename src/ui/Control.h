@@ -32,6 +32,24 @@ enum class ControlKind {
 
 enum class Align { Left, Right, Centre };
 
+// What a control is to a screen reader. A control's kind gives its usual role; a control whose kind
+// says too little (a picture box that shows a band's colour, a label that opens a page) sets its own.
+enum class Role {
+  FromKind,
+  None,         // a painted piece or a holder of other controls that says nothing by itself
+  Label,        // static text
+  Graphic,      // a picture that shows something: a band's colour, the chart
+  Link,
+  Grouping,     // a frame around related controls
+  RadioButton,
+  Button,
+  Text,         // a text box, editable or read-only
+  ScrollBar,
+  ComboBox,
+  ToolBar,
+  Panel,        // an area that holds a page of its own (the browser's page)
+};
+
 // The mouse pointer shown over a control.
 enum class Pointer { Default, Arrow, NoDrop };
 
@@ -74,6 +92,8 @@ class Control {
   const std::string& name() const { return name_; }
   // The frame or picture box this control sits in; none for the window's client area.
   Control* container() const { return container_; }
+  // The window the control belongs to.
+  Window* window() const { return window_; }
 
   // Bumped by every change of a property; the renderer compares it with what it last copied.
   std::uint64_t revision() const { return revision_; }
@@ -106,16 +126,36 @@ class Control {
   ZEN_PROPERTY(std::string, toolTip, setToolTip);
   // What a screen reader says; the caption when empty.
   ZEN_PROPERTY(std::string, accessibleName, setAccessibleName);
+  // What a reader says when asked for more: the rows of a chart. A page printed into a picture box
+  // is described by its lines when this is empty.
+  ZEN_PROPERTY(std::string, accessibleDescription, setAccessibleDescription);
+  ZEN_PROPERTY(Role, role, setRole) = Role::FromKind;
+  // A picture named by the colour it is painted in: "1帯の色" names it "1帯の色 黄" while it shows
+  // yellow, and the name follows every repaint.
+  ZEN_PROPERTY(std::string, colourNamePrefix, setColourNamePrefix);
+  // A reader hears of its changes only while it has the focus: the clock's seconds would drown out
+  // everything else.
+  ZEN_PROPERTY(bool, quiet, setQuiet) = false;
   // Position in the keyboard tab order; -1 takes no focus by tab.
   ZEN_PROPERTY(int, tabIndex, setTabIndex) = -1;
+
+ public:
+  // The role, name and description a reader gets.
+  Role readerRole() const;
+  std::string readerName() const;
+  std::string readerDescription() const;
+  // Whether the control and every container around it are visible and enabled.
+  bool usable() const;
 
  protected:
   void touch() { ++revision_; }
 
  private:
+  friend class Window;
   ControlKind kind_;
   std::string name_;
   Control* container_;
+  Window* window_ = nullptr;
   std::uint64_t revision_ = 1;
 };
 
@@ -161,6 +201,13 @@ class OptionButton : public Control {
   // A click by the user. Clicking an option that is already on runs its click handling again:
   // for the black first band that is the "start over" people use.
   void userClick();
+  // The user chose the option without the mouse (a key, a screen reader's action): what a press and
+  // release of the button do, the press handling first, so a keyboard user gets exactly what a
+  // click gives.
+  void userPress();
+
+  // The options of one selector share a group number, in creation order; 0 stands alone.
+  ZEN_PROPERTY(int, group, setGroup) = 0;
 
  private:
   bool value_ = false;

@@ -6,6 +6,7 @@
 #include "App.h"
 #include "Numbers.h"
 #include "Settings.h"
+#include "SettingsFolder.h"
 
 namespace zen {
 
@@ -16,6 +17,14 @@ const Font kValueFont{"ＭＳ Ｐゴシック", 9.75, true, false};
 const Font kGothic975Bold{"ＭＳ ゴシック", 9.75, true, false};
 const Font kGothic9Bold{"ＭＳ ゴシック", 9, true, false};
 const Font kGothic1125Bold{"ＭＳ ゴシック", 11.25, true, false};
+
+// The keyboard's tab order: the entry box, each band selector once, the value boxes, the memory
+// buttons, then the commands and the link.
+constexpr int kTabEntry = 0;
+constexpr int kTabFirstSelector = 1;  // 1..4, one per band group
+constexpr int kTabFirstValue = 5;     // Text1..Text4
+constexpr int kTabFirstSlot = 9;      // A..E
+constexpr int kTabFirstCommand = 14;  // CLS, HELP, 色帯表, 情  報, W E V, Quit, the link
 
 // Swatches stand 480 twips apart inside their frame.
 constexpr int kSwatchPitch = 480;
@@ -141,6 +150,7 @@ void Form1::buildTitleAndDrawing() {
   auto& icon = add<PictureBox>("Picture48");
   icon.setBounds(360, 240, 540, 540);
   icon.setPicture(":/assets/zentario.svg");
+  icon.setRole(Role::Graphic);
   icon.setAccessibleName("ZENTARIO");
 
   auto title = [this](const char* name, const char* caption, int left, int top, int width, double size,
@@ -169,6 +179,8 @@ void Form1::buildTitleAndDrawing() {
   for (std::size_t i = 0; i < 4; ++i) {
     auto& band = add<PictureBox>(kBands[i].name);
     band.setBounds(kBands[i].left, kBands[i].top, kBands[i].width, kBands[i].height);
+    band.setRole(Role::Graphic);
+    band.setColourNamePrefix(std::to_string(i + 1) + "帯の色");
     bandPictures_[i] = &band;
     auto& label = add<Label>(kBandLabelNames[i]);
     label.setBounds(kBands[i].left, 240, 255, 255);
@@ -192,7 +204,9 @@ void Form1::buildTitleAndDrawing() {
 }
 
 void Form1::buildSelectors() {
+  int group = 0;
   for (const auto& f : kSelectorFrames) {
+    ++group;
     auto& frame = add<Frame>(f.frame);
     frame.setBounds(f.left, f.top, f.width, f.height);
     frame.setCaption(f.caption);
@@ -210,6 +224,9 @@ void Form1::buildSelectors() {
       option.setBounds(120, 120, 255, 255);
       option.setBackColour(display);
       option.setAccessibleName(optionAccessibleName(f.group, colour));
+      // One tab stop per selector: Tab lands on the chosen colour, the arrow keys move along.
+      option.setGroup(group);
+      option.setTabIndex(kTabFirstSelector + group - 1);
       options_[static_cast<std::size_t>(n - 1)] = &option;
       swatches_[static_cast<std::size_t>(n - 1)] = &holder;
 
@@ -272,7 +289,7 @@ void Form1::buildValuePanel() {
   entry.setFont(kValueFont);
   entry.setAlign(Align::Right);
   entry.setMaxLength(10);
-  entry.setTabIndex(0);
+  entry.setTabIndex(kTabEntry);
   entry.setAccessibleName("抵抗値 入力");
   entry.onChange = [this] { Text5_Change(); };
   entry.onMouseDown = [this] { Text5_MouseDown(); };
@@ -301,6 +318,8 @@ void Form1::buildValuePanel() {
     box.setAlign(Align::Right);
     box.setReadOnly(true);
     box.setAccessibleName(std::string("抵抗値 ") + v.unit);
+    // The value boxes are tab stops, so a screen reader's user can Tab to the value and hear it.
+    box.setTabIndex(kTabFirstValue + static_cast<int>(i));
     // No length cap on the value boxes: they are read-only, and a cap would cut an eleven-digit
     // value (99 gigaohms) when the program writes it.
     text_[i] = &box;
@@ -323,6 +342,7 @@ void Form1::buildValuePanel() {
   tolerance.setAlign(Align::Centre);
   tolerance.setReadOnly(true);
   tolerance.setAccessibleName("誤差 ％");
+  tolerance.setTabIndex(kTabFirstValue + 3);
   text_[3] = &tolerance;
   auto& percent = add<Label>("Label5", &frame);
   percent.setBounds(2040, 2520, 375, 255);
@@ -330,6 +350,8 @@ void Form1::buildValuePanel() {
   percent.setFont(kDefault9);
   percent.setTransparent(true);
   text_[4] = &entry;
+  // Focus asked for a control that cannot take it lands in the entry box.
+  setFocusFallback(entry);
 }
 
 void Form1::buildMemoryPanel() {
@@ -354,6 +376,9 @@ void Form1::buildMemoryPanel() {
       if (piece % 2 == 1) {
         const int band = piece / 2;
         p.setBackColour(displayColour(kSlotDesign[k].bands[band]));
+        p.setRole(Role::Graphic);
+        p.setColourNamePrefix(std::string("メモリ") + static_cast<char>('A' + k) + " " + std::to_string(band + 1) +
+                              "帯");
         slotBands_[static_cast<std::size_t>(k)][static_cast<std::size_t>(band)] = &p;
       } else {
         p.setBackColour(kBodyColour);
@@ -373,7 +398,7 @@ void Form1::buildMemoryPanel() {
     button.setBackColour(0x00FF00);
     button.setForeColour(kSystemWindowText);
     button.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
-    button.setTabIndex(10 + k);
+    button.setTabIndex(kTabFirstSlot + k);
     button.setAccessibleName(std::string("色帯値保存 ") + static_cast<char>('A' + k));
     button.onClick = [this, k] { StoreSlot(k); };
   }
@@ -408,6 +433,7 @@ void Form1::buildClockAndCommands() {
   time.setTransparent(false);
   time.setBorder(true);
   time.setBackColour(kValueBack);
+  time.setQuiet(true);
 
   const CommandDesign commands[] = {
       {"Command8", "HELP", 7080, 2880, 1095, 375, 0xFF0000},
@@ -415,7 +441,7 @@ void Form1::buildClockAndCommands() {
       {"Command10", "情  報", 7080, 4080, 1095, 375, kSystemButtonFace},
       {"Command9", "W E V", 7080, 4680, 1095, 375, kSystemButtonFace},
   };
-  int tab = 1;
+  int tab = kTabFirstCommand + 1;  // CLS comes first
   for (const auto& c : commands) {
     auto& b = add<CommandButton>(c.name);
     b.setBounds(c.left, c.top, c.width, c.height);
@@ -445,7 +471,7 @@ void Form1::buildClockAndCommands() {
   cls.setBackColour(kSystemButtonFace);
   cls.setForeColour(kSystemWindowText);
   cls.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
-  cls.setTabIndex(tab++);
+  cls.setTabIndex(kTabFirstCommand);
   cls.onClick = [this] { Command11_Click(); };
 
   auto& hint = add<Label>("Label29");
@@ -462,6 +488,8 @@ void Form1::buildClockAndCommands() {
   link.setForeColour(kLinkColour);
   link.setFont(kDefault9);
   link.setTransparent(true);
+  link.setRole(Role::Link);
+  link.setTabIndex(tab++);
   link.onClick = [this] { Label25_Click(); };
   link.onMouseMove = [this] { Label25_MouseMove(); };
   label25_ = &link;
@@ -487,8 +515,9 @@ void Form1::Form_Load() {
   a.savedValues() = SavedValues{};
   a.helpLines().fill(std::string());
   a.setAuxWindowFlag(kAuxClosed);
-  a.setAppFolder(a.platform().currentDirectory());
-  LoadSettings(a.appFolder(), a.savedValues());
+  a.setAppFolder(a.platform().appFolder());
+  // Without a folder of its own the program starts from nothing and reads no folder in its place.
+  if (!a.appFolder().empty()) LoadSettings(a.appFolder(), a.savedValues());
 
   // A position that is missing, not a number or off the screens people use falls back to 60.
   auto checkPosition = [&](int entryNumber, double upper) {
@@ -516,12 +545,15 @@ void Form1::Timer2_Timer() { recordPosition(entry::kMainTop, entry::kMainLeft); 
 void Form1::Command1_Click() {
   App& a = app();
   closeFrameWindow();
-  const SaveResult saved = SaveSettings(a.appFolder(), a.savedValues());
+  // The folder is made on the first save, so a run that never saves leaves nothing behind.
+  const std::string folderError = MakeSettingsFolder(a.appFolder());
+  const SaveResult saved =
+      folderError.empty() ? SaveSettings(a.appFolder(), a.savedValues()) : SaveResult{false, folderError};
   Timer1().setEnabled(false);
   if (!saved.ok) {
     a.platform().messageBox("設定を保存できませんでした。\n" + (a.appFolder() / kSettingsFileName).string() + "\n" +
                                 saved.error,
-                            "カラ-コ-ド抵抗");
+                            std::string(kProgramTitle));
   }
   a.end();
 }

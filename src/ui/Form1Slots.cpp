@@ -1,6 +1,7 @@
 // The five memory slots A..E and the CLS button.
 
 #include "App.h"
+#include "BandValue.h"
 #include "Form1.h"
 #include "Numbers.h"
 #include "SavedValues.h"
@@ -17,11 +18,9 @@ Rgb storedColour(const std::string& text) {
 }  // namespace
 
 std::string Form1::SlotValueText() const {
-  if (option(31).value() || option(32).value()) return Text1().text() + "Ω";
-  const std::size_t n = CharacterCount(Text1().text());
-  if (n <= 3) return Text1().text() + "Ω";
-  if (n <= 6) return Text2().text() + "KΩ";
-  return Text3().text() + "MΩ";
+  const ValueInUnit v = ValueInOneUnit({Text1().text(), Text2().text(), Text3().text()},
+                                       option(31).value() || option(32).value());
+  return v.number + std::string(v.unit);
 }
 
 void Form1::StoreSlot(int slot) {

@@ -47,6 +47,9 @@ struct ChartRow {
 };
 // The thirteen rows, black to "no colour".
 std::array<ChartRow, kBandColourCount> chartRows();
+// The chart as a reader tells it: the title, a line per row ("茶: 第1数 1, 第2数 1, 乗数 10,
+// 許容% ±1") and the footer.
+std::string chartDescription();
 
 class Form2 : public AuxWindow {
  public:

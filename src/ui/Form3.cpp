@@ -25,6 +25,8 @@ Form3::Form3(App& app) : AuxWindow(app, "Form3") {
   page.setBackColour(kHelpPageBack);
   page.setForeColour(kSystemWindowText);
   page.setFont(Font{"ＭＳ ゴシック", 9, false, false});
+  // A reader gets the page as text: its name, and its printed lines as the description.
+  page.setRole(Role::Label);
   page.setAccessibleName("HELP");
   page_ = &page;
 

@@ -50,7 +50,12 @@ std::optional<std::string> readBytes(const std::filesystem::path& file) {
 bool ReadHelpFile(const std::filesystem::path& file, HelpLines& lines) {
   const std::optional<std::string> bytes = readBytes(file);
   if (!bytes) return false;
-  ListInputReader reader(*bytes);
+  ReadHelpBytes(*bytes, lines);
+  return true;
+}
+
+void ReadHelpBytes(std::string_view bytes, HelpLines& lines) {
+  ListInputReader reader(bytes);
   for (std::string& line : lines) {
     std::optional<std::string> item = reader.next();
     if (!item || *item == kHelpEndMarker) {
@@ -60,13 +65,12 @@ bool ReadHelpFile(const std::filesystem::path& file, HelpLines& lines) {
     }
     line = ShiftJisToUtf8(*item);
   }
-  return true;
 }
 
 HelpSource LoadHelpText(const std::filesystem::path& appFolder, const std::filesystem::path& installedFolder,
                         HelpLines& lines) {
   if (lines.back() == kHelpEndMarker) return HelpSource::AlreadyLoaded;
-  if (ReadHelpFile(appFolder / kHelpFileName, lines)) return HelpSource::AppFolder;
+  if (!appFolder.empty() && ReadHelpFile(appFolder / kHelpFileName, lines)) return HelpSource::AppFolder;
   if (!installedFolder.empty() && ReadHelpFile(installedFolder / kHelpFileName, lines)) return HelpSource::Installed;
   lines[0] = kHelpMissingText;
   lines[1] = kHelpEndMarker;

@@ -18,12 +18,12 @@ inline constexpr const char* kHelpFileName = "ZENHELP.TXT";
 // A page shows this many items: its first line and the 30 after it.
 inline constexpr int kHelpPageLines = 31;
 inline constexpr std::string_view kHelpEndMarker = "//";
-// What the page says when neither the user's folder nor the program's installation has the file.
+// What the page says when neither the program's own folder nor its installation has the file.
 inline constexpr std::string_view kHelpMissingText = "ヘルプファイル ZENHELP.TXT が見つかりません";
 
 enum class HelpSource {
   AlreadyLoaded,  // the buffer's last item already is the end marker: nothing was read
-  AppFolder,      // read from the folder the program was started in
+  AppFolder,      // read from the program's own folder
   Installed,      // read from the copy installed with the program
   Missing,        // neither could be read: the buffer holds the one-line message
 };
@@ -32,10 +32,12 @@ enum class HelpSource {
 // as if the marker followed its last item. False, and the buffer untouched, when the file cannot
 // be read (missing, not a regular file, no permission).
 bool ReadHelpFile(const std::filesystem::path& file, HelpLines& lines);
+// The same for a help file's bytes.
+void ReadHelpBytes(std::string_view bytes, HelpLines& lines);
 
 // Fills the buffer for the help command: nothing when its last item already is the end marker;
-// otherwise ZENHELP.TXT from appFolder, else from installedFolder (skipped when empty), else the
-// one-line message.
+// otherwise ZENHELP.TXT from appFolder, else from installedFolder (each skipped when empty), else
+// the one-line message.
 HelpSource LoadHelpText(const std::filesystem::path& appFolder, const std::filesystem::path& installedFolder,
                         HelpLines& lines);
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "BrowserControl.h"
@@ -12,6 +13,8 @@
 
 namespace zen {
 
+// The program's title: every message box is shown under it.
+inline constexpr std::string_view kProgramTitle = "ZENTARIO";
 
 struct LocalDateTime {
   int year = 2000;
@@ -30,7 +33,9 @@ class Platform {
 
   virtual void beep() = 0;
   virtual LocalDateTime now() = 0;
-  virtual std::filesystem::path currentDirectory() = 0;
+  // The program's own folder, which keeps ZENTARIO.INI and a user's own ZENHELP.TXT; empty when
+  // there is none (then nothing is read from or written to any folder of the user's).
+  virtual std::filesystem::path appFolder() = 0;
   // Starts a program in its own window without waiting for it and without a shell; false when it
   // could not be started.
   virtual bool startProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;

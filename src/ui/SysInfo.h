@@ -16,7 +16,6 @@
 namespace zen {
 
 inline constexpr std::string_view kSysInfoUnavailable = "現時点ではｼｽﾃﾑ情報を使用できません";
-inline constexpr std::string_view kProgramTitle = "ZENTARIO";
 
 // Registry keys and values that name the tool's path, and its file name in the fallback folder.
 inline constexpr std::string_view kMsInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";

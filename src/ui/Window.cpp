@@ -1,5 +1,7 @@
 #include "Window.h"
 
+#include <algorithm>
+
 #include "App.h"
 #include "Numbers.h"
 
@@ -102,8 +104,47 @@ void Window::bringToFront() {
 }
 
 void Window::setFocus(Control& c) {
-  focus_ = &c;
+  focus_ = c.usable() || !focusFallback_ ? &c : focusFallback_;
   ++focusRevision_;
+}
+
+std::vector<OptionButton*> Window::optionGroup(int group) const {
+  std::vector<OptionButton*> options;
+  if (group == 0) return options;
+  for (const auto& c : controls_) {
+    if (c->kind() != ControlKind::OptionButton) continue;
+    auto* option = static_cast<OptionButton*>(c.get());
+    if (option->group() == group) options.push_back(option);
+  }
+  return options;
+}
+
+OptionButton* Window::tabStop(int group) const {
+  const std::vector<OptionButton*> options = optionGroup(group);
+  for (OptionButton* o : options) {
+    if (o->value()) return o;
+  }
+  return options.empty() ? nullptr : options.front();
+}
+
+bool Window::isTabStop(const Control& c) const {
+  if (c.tabIndex() < 0) return false;
+  if (c.kind() != ControlKind::OptionButton) return true;
+  const int group = static_cast<const OptionButton&>(c).group();
+  return group == 0 || tabStop(group) == &c;
+}
+
+void Window::arrowKey(const OptionButton& from, int step) {
+  const std::vector<OptionButton*> options = optionGroup(from.group());
+  const auto it = std::find(options.begin(), options.end(), &from);
+  if (it == options.end()) return;
+  const auto at = (it - options.begin()) + step;
+  if (at < 0 || at >= static_cast<std::ptrdiff_t>(options.size())) return;
+  OptionButton& next = *options[static_cast<std::size_t>(at)];
+  // The focus moves first: a handler that sends it elsewhere (the black first band's start-over
+  // returns to the entry box) has the last word, as it has after a click.
+  setFocus(next);
+  next.userPress();
 }
 
 void Window::userMoved(int left, int top) {

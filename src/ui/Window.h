@@ -90,10 +90,24 @@ class Window {
   std::uint64_t raiseRequests() const { return raiseRequests_; }
 
   // Keyboard focus, as the model wants it. focusRevision() counts requests, so giving the focus
-  // to the control that already has it still reaches the screen.
+  // to the control that already has it still reaches the screen. A control that is hidden or
+  // disabled cannot take it: the window's focus fallback takes it instead.
   Control* focus() const { return focus_; }
   void setFocus(Control& c);
   std::uint64_t focusRevision() const { return focusRevision_; }
+  // Where the focus goes when the control asked for cannot take it (the calculator's entry box).
+  Control* focusFallback() const { return focusFallback_; }
+  void setFocusFallback(Control& c) { focusFallback_ = &c; }
+
+  // The options of a group, in creation order.
+  std::vector<OptionButton*> optionGroup(int group) const;
+  // Where Tab lands in a group: its first option that is on, else its first option.
+  OptionButton* tabStop(int group) const;
+  // Whether Tab stops at the control: an option only when it is its group's tab stop.
+  bool isTabStop(const Control& c) const;
+  // An arrow key inside a group: the neighbouring option (step -1 or +1) takes the focus and is
+  // pressed, as a click would press it. Nothing happens at either end of the group.
+  void arrowKey(const OptionButton& from, int step);
 
   // From the Qt layer: the user moved or resized the window, or the focus moved. These record what
   // the screen already shows and ask for nothing.
@@ -112,6 +126,7 @@ class Window {
   T& add(std::string name, Control* container = nullptr) {
     static_assert(std::is_base_of_v<Control, T>);
     auto owned = std::make_unique<T>(name, container);
+    owned->window_ = this;
     T& ref = *owned;
     controlsByName_.emplace(std::move(name), owned.get());
     controls_.push_back(std::move(owned));
@@ -149,6 +164,7 @@ class Window {
   bool shown_ = false;
   std::uint64_t raiseRequests_ = 0;
   Control* focus_ = nullptr;
+  Control* focusFallback_ = nullptr;
   std::uint64_t focusRevision_ = 0;
 };
 

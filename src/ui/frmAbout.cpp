@@ -22,6 +22,7 @@ frmAbout::frmAbout(App& app) : AuxWindow(app, "frmAbout") {
   icon.setBounds(240, 240, 540, 540);
   icon.setBackColour(0xFFFF00);
   icon.setPicture(":/assets/zentario.svg");
+  icon.setRole(Role::Graphic);
   icon.setAccessibleName("ZENTARIO");
 
   auto label = [this](const char* name, int left, int top, int width, int height, const Font& font, Rgb fore,

@@ -7,14 +7,9 @@
 #include <string>
 
 #include "ColourTable.h"
+#include "PreferredValues.h"
 
 namespace zen {
-
-// The standard preferred-value series: two significant digits per decade.
-inline constexpr std::array<int, 6> kE6 = {10, 15, 22, 33, 47, 68};
-inline constexpr std::array<int, 12> kE12 = {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
-inline constexpr std::array<int, 24> kE24 = {10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
-                                             33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
 
 // A colour as HTML writes it: "#RRGGBB".
 std::string HtmlColour(Rgb colour);

@@ -56,7 +56,10 @@ TEST(ColourTable, EveryColumnOfEveryRow) {
     const Rgb packed = static_cast<Rgb>(row.r) | static_cast<Rgb>(row.g) << 8 |
                        static_cast<Rgb>(row.b) << 16;
     EXPECT_EQ(displayColour(row.colour), packed);
+    // Every colour paints its own shade, so a painted band can be named by its colour.
+    EXPECT_EQ(colourOfDisplay(packed), row.colour);
   }
+  EXPECT_FALSE(colourOfDisplay(0x123456));
 }
 
 TEST(ColourTable, DigitMultipliersAreExactPowersOfTen) {

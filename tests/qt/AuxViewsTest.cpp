@@ -160,6 +160,27 @@ TEST_F(AuxViewsTest, WindowBordersFollowTheirKinds) {
   EXPECT_FALSE(help->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
 }
 
+// The calculator and the chart show the program's icon in their title bars; the about box shows
+// none, not a stand-in of the desktop's.
+TEST_F(AuxViewsTest, TitleBarIconsFollowTheirWindows) {
+  const auto opaquePixels = [](const QWidget* w) {
+    const QImage image = w->windowIcon().pixmap(32, 32).toImage();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) n += qAlpha(image.pixel(x, y)) > 0;
+    }
+    return n;
+  };
+  EXPECT_GT(opaquePixels(view(form())), 100);
+  click(form(), "Command7");
+  EXPECT_GT(opaquePixels(view(*app->find<Form2>())), 100);
+  click(form(), "Command10");  // closes the chart
+  click(form(), "Command10");
+  QWidget* about = view(*app->find<frmAbout>());
+  EXPECT_FALSE(about->windowIcon().isNull());  // an icon of its own, so the desktop adds none
+  EXPECT_EQ(opaquePixels(about), 0);
+}
+
 TEST_F(AuxViewsTest, HelpPageShowsItsFirstLineAndExactlyAPage) {
   std::string text;
   for (int i = 0; i < 40; ++i) text += "WWWW " + std::to_string(i) + "\r\n";
@@ -281,7 +302,7 @@ TEST_F(AuxViewsTest, SystemInformationStartsARealProgramFromThePath) {
   EXPECT_TRUE(fs::exists(marker));
 }
 
-TEST(InstalledHelpTest, TheBuildPutsTheHelpTextBesideTheProgram) {
+TEST(InstalledHelpTest, TheBuildPutsTheHelpTextWhereTheProgramLooks) {
   auto read = [](const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     std::ostringstream s;
@@ -290,7 +311,8 @@ TEST(InstalledHelpTest, TheBuildPutsTheHelpTextBesideTheProgram) {
   };
   const std::string shipped = read(fs::path(ZEN_ASSETS_DIR) / "ZENHELP.TXT");
   ASSERT_FALSE(shipped.empty());
-  EXPECT_EQ(read(fs::path(ZEN_BUILD_DIR) / "data" / "ZENHELP.TXT"), shipped);
+  EXPECT_EQ(read(fs::path(ZEN_BUILD_DATA_DIR) / "ZENHELP.TXT"), shipped);
+  EXPECT_EQ(RecordingQtPlatform({}).installedDataFolder(), fs::path(ZEN_BUILD_DATA_DIR));
 }
 
 }  // namespace

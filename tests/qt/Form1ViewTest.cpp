@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QTest>
 #include <cstdlib>
 #include <memory>
 
 #include "App.h"
 #include "Form1.h"
+#include "MDIForm1.h"
 #include "QtTestSupport.h"
 #include "Renderer.h"
 #include "TempDir.h"
@@ -98,6 +100,38 @@ TEST_F(Form1ViewTest, ClickOnASwatchOptionReachesTheModel) {
   EXPECT_EQ(form().Text1().text(), "4");
   const QImage image = grabImage(*window());
   EXPECT_EQ(pixelAt(image, centreInWindow("Picture40")), 0x00FFFFu);
+}
+
+// Every button presses; only the left one clicks. A right press on a multiplier therefore empties
+// the entry without choosing the multiplier, and only a left click on the link opens the browser.
+TEST_F(Form1ViewTest, EveryButtonPressesButOnlyTheLeftOneClicks) {
+  platform->browserFactory = [] { return nullptr; };
+  for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+    SCOPED_TRACE(button);
+    typeInto(widget("Text5"), QStringLiteral("47"));
+    ASSERT_EQ(form().Text5().text(), "47");
+    QTest::mouseClick(widget("Option23"), button);  // the red multiplier
+    processEvents();
+    EXPECT_EQ(form().Text5().text(), "");
+    EXPECT_EQ(form().option(23).value(), button == Qt::LeftButton);
+    QTest::mouseClick(widget("Label25"), button);
+    processEvents();
+    EXPECT_EQ(app->find<MDIForm1>() != nullptr, button == Qt::LeftButton);
+  }
+}
+
+// The second press of a double-click is a press like the first: the entry resets and beeps again.
+TEST_F(Form1ViewTest, EachPressOfADoubleClickResetsTheEntry) {
+  QWidget* entry = widget("Text5");
+  typeInto(entry, QStringLiteral("47"));
+  platform->beeps = 0;
+  QTest::mouseClick(entry, Qt::LeftButton);
+  EXPECT_EQ(platform->beeps, 2);  // the reset's beep and that of the emptied entry
+  QTest::mouseDClick(entry, Qt::LeftButton);
+  QTest::mouseRelease(entry, Qt::LeftButton);
+  processEvents();
+  EXPECT_EQ(platform->beeps, 3);  // the entry was empty already: one beep
+  EXPECT_EQ(form().Text5().text(), "");
 }
 
 TEST_F(Form1ViewTest, ValueBoxesAreReadOnlyAndTheEntryHasTheFocus) {

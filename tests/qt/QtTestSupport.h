@@ -6,10 +6,13 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,21 +22,33 @@
 #include "Renderer.h"
 #include "TempDir.h"
 
+// Geometry in failure messages as numbers, not bytes.
+inline void PrintTo(const QPoint& p, std::ostream* os) { *os << "(" << p.x() << ", " << p.y() << ")"; }
+inline void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << " x " << s.height(); }
+inline void PrintTo(const QRect& r, std::ostream* os) {
+  *os << r.width() << " x " << r.height() << " at (" << r.x() << ", " << r.y() << ")";
+}
+
 namespace zen::test {
 
+// The build tree lays out the program's files as an installation does; the tests run from
+// elsewhere, so they name the build's program folder to find the help text and the browser module.
 class RecordingQtPlatform : public qt::QtPlatform {
  public:
-  explicit RecordingQtPlatform(std::filesystem::path folder) : folder_(std::move(folder)) {}
+  explicit RecordingQtPlatform(std::filesystem::path folder)
+      : QtPlatform(std::move(folder), QStringLiteral(ZEN_BUILD_PROGRAM_DIR)) {}
   void beep() override { ++beeps; }
-  std::filesystem::path currentDirectory() override { return folder_; }
   void messageBox(const std::string& text, const std::string&) override { messages.push_back(text); }
   void endProgram() override { ++ends; }
+  // The real engine unless a test hands in its own maker; one that makes nothing gives a browser
+  // window without a page, as on a machine without the engine.
+  std::unique_ptr<BrowserControl> createBrowser() override {
+    return browserFactory ? browserFactory() : QtPlatform::createBrowser();
+  }
+  std::function<std::unique_ptr<BrowserControl>()> browserFactory;
   int beeps = 0;
   int ends = 0;
   std::vector<std::string> messages;
-
- private:
-  std::filesystem::path folder_;
 };
 
 // The calculator started on real widgets, in a temporary folder, with a recording platform.

@@ -70,7 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"LoneQuoteAtTheEnd", "a,\"", {"a", ""}},
                     Case{"BlanksAtTheEnd", "a\r\n  ", {"a", ""}},
                     Case{"NulBytesAreData", "a\0b,\"\0\"\r\n"s, {"a\0b"s, "\0"s}},
-                    Case{"ShiftJisBytesPassThrough", "\"4.7K\x83\xB6\",\x81\x40", {"4.7K\x83\xB6", "\x81\x40"}}),
+                    Case{"ShiftJisBytesPassThrough", "\"4.7K\x83\xB6\",\x81\x40", {"4.7K\x83\xB6", "\x81\x40"}},
+                    // A byte-order mark is skipped at the start of the data only.
+                    Case{"ByteOrderMarkAtTheStart", "\xEF\xBB\xBF\" 1800\"\r\n\xEF\xBB\xBFx", {" 1800", "\xEF\xBB\xBFx"}},
+                    Case{"ByteOrderMarkAlone", "\xEF\xBB\xBF", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ListInputReaderTest, AtEndOnlyAfterTheLastField) {

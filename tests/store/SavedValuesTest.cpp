@@ -31,7 +31,7 @@ TEST(SavedValuesTest, NumbersOutsideTheTableThrow) {
   }
 }
 
-TEST(SavedValuesTest, LoadedEntryKeepsTextAndFileBytesUntilSet) {
+TEST(SavedValuesTest, LoadedEntryKeepsItsFileBytesWhileItHoldsTheTextItWasReadWith) {
   SavedValues values;
   values.setLoaded(entry::kReserved1, "\xEF\xBF\xBD", "\xFF");
   EXPECT_EQ(values.get(entry::kReserved1), "\xEF\xBF\xBD");
@@ -40,6 +40,31 @@ TEST(SavedValuesTest, LoadedEntryKeepsTextAndFileBytesUntilSet) {
   values.set(entry::kReserved1, "new");
   EXPECT_EQ(values.get(entry::kReserved1), "new");
   EXPECT_FALSE(values.rawBytes(entry::kReserved1).has_value());
+
+  values.set(entry::kReserved1, "\xEF\xBF\xBD");
+  EXPECT_EQ(values.rawBytes(entry::kReserved1), "\xFF");
+}
+
+// A change is a text that differs from what the file gave at start: the position recorders write
+// the same text again and again, which must not count.
+TEST(SavedValuesTest, ChangedMeansDifferentFromWhatWasLoaded) {
+  SavedValues values;
+  values.setLoaded(entry::kMainTop, " 1800", " 1800");
+  values.setLoaded(entry::kMainLeft, " 2400", " 2400");
+  values.set(entry::kMainTop, " 1800");
+  values.set(entry::kMainLeft, " 2500");
+  values.set(entry::slotValue(0), "");
+  values.set(entry::slotValue(1), "1K\u03A9");
+  values.setLoaded(entry::kReserved1, "x", "x");
+  values.set(entry::kReserved1, "y");
+  values.set(entry::kReserved1, "x");
+
+  const struct {
+    int n;
+    bool changed;
+  } cases[] = {{entry::kMainTop, false},       {entry::kMainLeft, true}, {entry::slotValue(0), false},
+               {entry::slotValue(1), true},    {entry::kReserved1, false}, {entry::kFrameLeft, false}};
+  for (const auto& c : cases) EXPECT_EQ(values.changed(c.n), c.changed) << "entry " << c.n;
 }
 
 TEST(SavedValuesTest, SlotLayoutCoversEntriesThreeToTwentySeven) {

@@ -43,5 +43,14 @@ TEST(ChartRowsTest, EveryRowReadsAsTheColourCode) {
   }
 }
 
+TEST(ChartRowsTest, ReaderHearsTheTitleEveryRowAndTheFooter) {
+  const std::string text = chartDescription();
+  for (const char* line : {"カラーコード抵抗表\n", "\n黒: 第1数 0, 第2数 0, 乗数 1\n",
+                           "\n茶: 第1数 1, 第2数 1, 乗数 10, 許容% ±1\n", "\n金: 乗数 0.1, 許容% ±5\n",
+                           "\n色 無: 許容% ±20\n", "\n4色帯(許容)は±5%～10%が普通です(金銀)"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
+}
+
 }  // namespace
 }  // namespace zen::test

@@ -1,7 +1,7 @@
 #pragma once
 // A platform for headless tests: it records what the model asks of the outside world (beeps,
-// message boxes, started programs, the end of the program) and serves a clock, a current directory
-// and a data folder that the test sets. The registry and the browser engine are absent unless a
+// message boxes, started programs, the end of the program) and serves a clock, the program's own
+// folder and a data folder that the test sets. The registry and the browser engine are absent unless a
 // test hands them in.
 
 #include <filesystem>
@@ -26,8 +26,7 @@ class FakePlatform : public Platform {
     std::vector<std::string> arguments;
   };
 
-  explicit FakePlatform(std::filesystem::path currentDirectory = {})
-      : currentDirectory_(std::move(currentDirectory)) {}
+  explicit FakePlatform(std::filesystem::path appFolder = {}) : appFolder_(std::move(appFolder)) {}
 
   // A moment of the local clock, with the weekday worked out from the date (1 = Sunday).
   static LocalDateTime at(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
@@ -35,7 +34,7 @@ class FakePlatform : public Platform {
   // --- Platform ---
   void beep() override { ++beeps_; }
   LocalDateTime now() override { return clock_; }
-  std::filesystem::path currentDirectory() override { return currentDirectory_; }
+  std::filesystem::path appFolder() override { return appFolder_; }
   bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
   void messageBox(const std::string& text, const std::string& title) override;
   void endProgram() override { ++endProgramCalls_; }
@@ -45,7 +44,7 @@ class FakePlatform : public Platform {
 
   // --- What the test sets ---
   void setClock(const LocalDateTime& t) { clock_ = t; }
-  void setCurrentDirectory(std::filesystem::path p) { currentDirectory_ = std::move(p); }
+  void setAppFolder(std::filesystem::path p) { appFolder_ = std::move(p); }
   void setInstalledDataFolder(std::filesystem::path p) { installedDataFolder_ = std::move(p); }
   // What startProgram answers: true for a program that starts.
   void setStartProgramResult(bool started) { startProgramResult_ = started; }
@@ -66,7 +65,7 @@ class FakePlatform : public Platform {
 
  private:
   LocalDateTime clock_ = at(2026, 12, 7, 9, 10, 0);
-  std::filesystem::path currentDirectory_;
+  std::filesystem::path appFolder_;
   std::filesystem::path installedDataFolder_;
   bool startProgramResult_ = true;
   Registry* registry_ = nullptr;

@@ -1,5 +1,6 @@
 // Start-up from the settings file, the position recorder, Quit and the close box.
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -121,6 +122,14 @@ TEST_F(StartTest, FromAFileThatIsNotSettingsAtAll) {
   EXPECT_EQ(app.savedValues().get(2), "60");
 }
 
+// A modern editor may put a byte-order mark in front of the file; the recorded top is still read.
+TEST_F(StartTest, FromAFileSavedWithAByteOrderMark) {
+  dir.write(kSettingsFileName, "\xEF\xBB\xBF" + SettingsBytes(goodEntries()));
+  app.start();
+  EXPECT_EQ(form().top(), 1800);
+  EXPECT_EQ(form().left(), 2400);
+}
+
 TEST_F(StartTest, FromAFolderInPlaceOfTheFile) {
   std::filesystem::create_directory(dir.path() / kSettingsFileName);
   app.start();
@@ -216,6 +225,33 @@ TEST_F(StartTest, QuitWritesTheLastRecordedPositionAndTheSlotsByteForByte) {
   EXPECT_TRUE(platform.messages().empty());
 }
 
+// Two copies of the program in one folder, each storing its own slot: the one that quits last
+// keeps what the other stored.
+TEST_F(StartTest, TwoCopiesInOneFolderKeepEachOthersSlots) {
+  writeSettings(goodEntries());
+  FakePlatform otherPlatform{dir.path()};
+  App other{otherPlatform};
+  app.start();
+  other.start();
+  form().Text5().userEdit("4700");
+  form().get<CommandButton>("Command3").press();  // slot B
+  other.form1().Text5().userEdit("1000");
+  other.form1().get<CommandButton>("Command5").press();  // slot D
+  form().Timer2().tick();
+  other.form1().Timer2().tick();
+  form().get<CommandButton>("Command1").press();
+  other.form1().get<CommandButton>("Command1").press();
+
+  std::vector<std::string> expected = goodEntries();
+  const std::vector<std::string> slotB = {"4.7K" + kOmega, "65535", "16711935", "255", "49344"};
+  const std::vector<std::string> slotD = {"1K" + kOmega, "4210816", "0", "255", "49344"};
+  std::copy(slotB.begin(), slotB.end(), expected.begin() + entry::slotValue(1) - 1);
+  std::copy(slotD.begin(), slotD.end(), expected.begin() + entry::slotValue(3) - 1);
+  EXPECT_EQ(settingsFile(), SettingsBytes(expected));
+  EXPECT_TRUE(platform.messages().empty());
+  EXPECT_TRUE(otherPlatform.messages().empty());
+}
+
 TEST_F(StartTest, QuitWithoutAFileCreatesOneWithThirtyFiveLines) {
   app.start();
   form().get<CommandButton>("Command1").press();
@@ -244,20 +280,40 @@ TEST_F(StartTest, QuitLeavesNoTemporaryFileBehind) {
   EXPECT_EQ(names, std::vector<std::string>{kSettingsFileName});
 }
 
+TEST_F(StartTest, QuitMakesTheMissingFolderPrivateToTheUser) {
+  const std::filesystem::path folder = dir.path() / "config" / "zentario";
+  platform.setAppFolder(folder);
+  app.start();
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "config")) << "a start alone makes nothing";
+  form().Command1_Click();
+  EXPECT_TRUE(platform.messages().empty());
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder / kSettingsFileName));
+  for (const auto& made : {folder, folder.parent_path()}) {
+    EXPECT_EQ(std::filesystem::status(made).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_all)
+        << made;
+  }
+}
+
 // A save that fails still ends the program, after one message that names the file.
-enum class SaveFault { FolderGone, FolderInPlaceOfTheFile };
-void PrintTo(SaveFault f, std::ostream* os) { *os << (f == SaveFault::FolderGone ? "folder gone" : "folder in place of the file"); }
+enum class SaveFault { FileInPlaceOfTheFolder, FolderInPlaceOfTheFile, NoFolder };
+void PrintTo(SaveFault f, std::ostream* os) {
+  constexpr const char* kNames[] = {"file in place of the folder", "folder in place of the file", "no folder"};
+  *os << kNames[static_cast<int>(f)];
+}
 
 class FailedSave : public StartTest, public ::testing::WithParamInterface<SaveFault> {};
 
 TEST_P(FailedSave, ShowsOneMessageAndStillEnds) {
-  const std::filesystem::path folder = dir.path() / "run";
-  std::filesystem::create_directory(folder);
-  platform.setCurrentDirectory(folder);
+  const std::filesystem::path folder = GetParam() == SaveFault::NoFolder ? std::filesystem::path() : dir.path() / "run";
+  if (!folder.empty()) std::filesystem::create_directory(folder);
+  platform.setAppFolder(folder);
+  const bool startFolderHadSettings = std::filesystem::exists(kSettingsFileName);
   app.start();
-  if (GetParam() == SaveFault::FolderGone) {
+  if (GetParam() == SaveFault::FileInPlaceOfTheFolder) {
     std::filesystem::remove(folder);
-  } else {
+    dir.write("run", "not a folder");
+  } else if (GetParam() == SaveFault::FolderInPlaceOfTheFile) {
     std::filesystem::create_directory(folder / kSettingsFileName);
   }
   form().get<CommandButton>("Command1").press();
@@ -266,9 +322,11 @@ TEST_P(FailedSave, ShowsOneMessageAndStillEnds) {
   const std::string& text = platform.messages().front().text;
   EXPECT_NE(text.find("設定を保存できませんでした"), std::string::npos) << text;
   EXPECT_NE(text.find((folder / kSettingsFileName).string()), std::string::npos) << text;
+  EXPECT_EQ(platform.messages().front().title, kProgramTitle);  // as every message box's
   EXPECT_EQ(platform.endProgramCalls(), 1);
   EXPECT_TRUE(app.ended());
   EXPECT_FALSE(form().Timer1().enabled());
+  EXPECT_EQ(std::filesystem::exists(kSettingsFileName), startFolderHadSettings) << "nothing in the start folder";
   if (GetParam() == SaveFault::FolderInPlaceOfTheFile) {
     EXPECT_TRUE(std::filesystem::is_directory(folder / kSettingsFileName));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1)
@@ -277,7 +335,8 @@ TEST_P(FailedSave, ShowsOneMessageAndStillEnds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FailedSave,
-                         ::testing::Values(SaveFault::FolderGone, SaveFault::FolderInPlaceOfTheFile));
+                         ::testing::Values(SaveFault::FileInPlaceOfTheFolder, SaveFault::FolderInPlaceOfTheFile,
+                                           SaveFault::NoFolder));
 
 // --- The close box --------------------------------------------------------------------------------
 

@@ -131,9 +131,13 @@ TEST_F(HelpViewerTest, ClosingPressStillReloadsTheTextButLeavesTheViewerClosed) 
 }
 
 TEST_F(HelpViewerTest, ShiftJisTextIsShownAsWritten) {
-  dir.write("ZENHELP.TXT", Utf8ToShiftJis("色帯の値はΩで表示します\r\n//\r\n"));
-  help();
-  EXPECT_EQ(page(), (std::vector<std::string>{" 色帯の値はΩで表示します"}));
+  // A byte-order mark, which a modern editor may put in front, is not text.
+  for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+    dir.write("ZENHELP.TXT", mark + Utf8ToShiftJis("色帯の値はΩで表示します\r\n//\r\n"));
+    help();
+    EXPECT_EQ(page(), (std::vector<std::string>{" 色帯の値はΩで表示します"})) << mark.size();
+    help();
+  }
 }
 
 TEST_F(HelpViewerTest, MissingFileFallsBackToTheInstalledCopy) {
@@ -143,7 +147,7 @@ TEST_F(HelpViewerTest, MissingFileFallsBackToTheInstalledCopy) {
   help();
   EXPECT_EQ(page(), (std::vector<std::string>{" installed"}));
 
-  // A file in the folder the program started in comes first.
+  // A file in the program's own folder comes first.
   help();
   writeHelp({"own", "//"});
   help();
@@ -156,6 +160,19 @@ TEST_F(HelpViewerTest, UnreadableFileFallsBackToTheInstalledCopy) {
   installed.write("ZENHELP.TXT", HelpFileBytes({"installed", "//"}));
   platform.setInstalledDataFolder(installed.path());
   help();
+  EXPECT_EQ(page(), (std::vector<std::string>{" installed"}));
+}
+
+TEST_F(HelpViewerTest, WithoutAFolderOfItsOwnTheStartFolderIsNotRead) {
+  TempDir installed;
+  installed.write("ZENHELP.TXT", HelpFileBytes({"installed", "//"}));
+  platform.setInstalledDataFolder(installed.path());
+  writeHelp({"start folder", "//"});
+  app.setAppFolder({});
+  const std::filesystem::path start = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  help();
+  std::filesystem::current_path(start);
   EXPECT_EQ(page(), (std::vector<std::string>{" installed"}));
 }
 

@@ -25,23 +25,24 @@ std::string dword(std::uint32_t v) {
 TEST(GetKeyValueTest, ReadsValuesByTheirType) {
   struct Case {
     const char* what;
-    FakeRegistry::Value value;
+    std::string bytes;
+    RegistryValueType type;
     std::string expected;
   };
   const Case cases[] = {
-      {"string with its NUL counted", {bytes("C:\\Tools\\x.exe\0", 15), RegistryValueType::String}, "C:\\Tools\\x.exe"},
-      {"string without a NUL keeps its last character", {"C:\\Tools\\x.exe", RegistryValueType::String}, "C:\\Tools\\x.exe"},
-      {"only the last NUL goes", {bytes("ab\0\0", 4), RegistryValueType::String}, bytes("ab\0", 3)},
-      {"empty string", {bytes("\0", 1), RegistryValueType::String}, ""},
-      {"Shift-JIS text", {Utf8ToShiftJis("情報") + '\0', RegistryValueType::String}, "情報"},
-      {"number", {dword(0x12345678), RegistryValueType::DWord}, "305419896"},
-      {"small number", {dword(5), RegistryValueType::DWord}, "5"},
-      {"largest number", {dword(0xFFFFFFFF), RegistryValueType::DWord}, "4294967295"},
-      {"other type leaves the text as passed", {"\x01\x02", RegistryValueType::Other}, "as passed"},
+      {"string with its NUL counted", bytes("C:\\Tools\\x.exe\0", 15), RegistryValueType::String, "C:\\Tools\\x.exe"},
+      {"string without a NUL keeps its last character", "C:\\Tools\\x.exe", RegistryValueType::String, "C:\\Tools\\x.exe"},
+      {"only the last NUL goes", bytes("ab\0\0", 4), RegistryValueType::String, bytes("ab\0", 3)},
+      {"empty string", bytes("\0", 1), RegistryValueType::String, ""},
+      {"Shift-JIS text", Utf8ToShiftJis("情報") + '\0', RegistryValueType::String, "情報"},
+      {"number", dword(0x12345678), RegistryValueType::DWord, "305419896"},
+      {"small number", dword(5), RegistryValueType::DWord, "5"},
+      {"largest number", dword(0xFFFFFFFF), RegistryValueType::DWord, "4294967295"},
+      {"other type leaves the text as passed", "\x01\x02", RegistryValueType::Other, "as passed"},
   };
   for (const auto& c : cases) {
     FakeRegistry registry;
-    registry.set(kKey, "V", c.value);
+    registry.set(kKey, "V", {c.bytes, c.type});
     std::string value = "as passed";
     EXPECT_TRUE(GetKeyValue(registry, RegistryRoot::LocalMachine, kKey, "V", value)) << c.what;
     EXPECT_EQ(value, c.expected) << c.what;

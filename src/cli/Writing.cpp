@@ -1,0 +1,93 @@
+#include "Writing.h"
+
+#include <cstdint>
+
+namespace zen::cli {
+
+std::string PlainText(const Decimal& value) {
+  if (value.digits.empty()) return "0";
+  if (value.exponent >= 0) return value.digits + std::string(static_cast<std::size_t>(value.exponent), '0');
+  const std::int64_t point = static_cast<std::int64_t>(value.digits.size()) + value.exponent;
+  if (point > 0) {
+    const auto p = static_cast<std::size_t>(point);
+    return value.digits.substr(0, p) + "." + value.digits.substr(p);
+  }
+  return "0." + std::string(static_cast<std::size_t>(-point), '0') + value.digits;
+}
+
+std::string ShortText(const Decimal& value) {
+  const std::int64_t magnitude = Magnitude(value);
+  struct Prefix {
+    int power;
+    const char* letter;
+  };
+  for (const Prefix p : {Prefix{9, "G"}, Prefix{6, "M"}, Prefix{3, "k"}}) {
+    if (magnitude >= p.power) return PlainText({value.digits, value.exponent - p.power}) + p.letter;
+  }
+  return PlainText(value);
+}
+
+std::string JsonString(std::string_view utf8) {
+  std::string out = "\"";
+  for (char ch : utf8) {
+    const auto c = static_cast<unsigned char>(ch);
+    switch (ch) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\b': out += "\\b"; break;
+      case '\f': out += "\\f"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          constexpr char kHex[] = "0123456789abcdef";
+          out += "\\u00";
+          out += kHex[c >> 4];
+          out += kHex[c & 0xF];
+        } else {
+          out += ch;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+void JsonObject::key(std::string_view k) {
+  if (!members_.empty()) members_ += ',';
+  members_ += JsonString(k);
+  members_ += ':';
+}
+
+JsonObject& JsonObject::text(std::string_view k, std::string_view value) {
+  key(k);
+  members_ += JsonString(value);
+  return *this;
+}
+
+JsonObject& JsonObject::number(std::string_view k, std::string_view literal) {
+  key(k);
+  members_ += literal;
+  return *this;
+}
+
+JsonObject& JsonObject::boolean(std::string_view k, bool value) {
+  key(k);
+  members_ += value ? "true" : "false";
+  return *this;
+}
+
+JsonObject& JsonObject::texts(std::string_view k, std::initializer_list<std::string_view> values) {
+  key(k);
+  members_ += '[';
+  bool first = true;
+  for (std::string_view v : values) {
+    if (!first) members_ += ',';
+    first = false;
+    members_ += JsonString(v);
+  }
+  members_ += ']';
+  return *this;
+}
+
+}  // namespace zen::cli

@@ -1,0 +1,269 @@
+// The calculator through Qt's accessibility and the keyboard alone: roles, names and checked states
+// as a screen reader reads them, the events it hears, and every band chosen without a mouse.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Accessible.h"
+#include "App.h"
+#include "Form1.h"
+#include "QtTestSupport.h"
+#include "Renderer.h"
+#include "frmAbout.h"
+
+namespace zen::test {
+namespace {
+
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+class ReaderViewTest : public OnScreenTest {
+ protected:
+  void SetUp() override {
+    OnScreenTest::SetUp();
+    window()->activateWindow();
+    processEvents();
+  }
+  void TearDown() override {
+    qt::setReaderListener({});
+    OnScreenTest::TearDown();
+  }
+  QWidget* widget(const std::string& name) { return widgetOf(form(), name); }
+  QWidget* window() { return view(form()); }
+  QAccessibleInterface* reader(const std::string& name) { return QAccessible::queryAccessibleInterface(widget(name)); }
+  std::string focused() {
+    auto* v = dynamic_cast<qt::ControlView*>(window()->focusWidget());
+    return v ? v->control().name() : "";
+  }
+  // A key pressed where the focus is, as the keyboard sends it.
+  void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QTest::keyClick(window()->focusWidget(), k, m);
+    processEvents();
+  }
+  // The options a reader hears as checked.
+  std::set<int> checkedOptions() {
+    std::set<int> on;
+    for (int n = 1; n <= kOptionCount; ++n) {
+      if (reader("Option" + std::to_string(n))->state().checked) on.insert(n);
+    }
+    return on;
+  }
+  QString shown(const char* box) { return qobject_cast<QLineEdit*>(widget(box))->text(); }
+};
+
+TEST_F(ReaderViewTest, EachControlHasItsRoleAndName) {
+  struct Case {
+    const char* control;
+    QAccessible::Role role;
+    const char* name;
+  };
+  const Case cases[] = {
+      {"Option5", QAccessible::RadioButton, "1帯 黄 4"},    {"Option39", QAccessible::RadioButton, "4帯 金 ±5%"},
+      {"Frame1", QAccessible::Grouping, "１帯"},            {"Picture40", QAccessible::Graphic, "1帯の色 黒"},
+      {"Picture51", QAccessible::Graphic, "メモリA 1帯 黒"}, {"Label7", QAccessible::StaticText, "黒"},
+      {"Label25", QAccessible::Link, "Soranoのホームページ"}, {"Label24", QAccessible::StaticText, ""},
+      {"Picture41", QAccessible::Client, ""},               {"Text1", QAccessible::EditableText, "抵抗値 Ω"},
+      {"Command2", QAccessible::PushButton, "色帯値保存 A"}, {"Command1", QAccessible::PushButton, "終了"},
+  };
+  for (const auto& c : cases) {
+    QAccessibleInterface* r = reader(c.control);
+    ASSERT_NE(r, nullptr) << c.control;
+    EXPECT_EQ(r->role(), c.role) << c.control;
+    if (*c.name) {
+      EXPECT_EQ(r->text(QAccessible::Name), u(c.name)) << c.control;
+    }
+  }
+  EXPECT_TRUE(reader("Option5")->state().checkable);
+  EXPECT_TRUE(reader("Option5")->state().focusable);
+  EXPECT_TRUE(reader("Text1")->state().readOnly);
+  QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window());
+  EXPECT_EQ(frame->role(), QAccessible::Window);
+  EXPECT_EQ(frame->text(QAccessible::Name), u("カラ-コ-ド抵抗"));
+}
+
+TEST_F(ReaderViewTest, CheckedStatesFollowClicksAndTyping) {
+  auto* entry = widget("Text5");
+  const std::pair<std::function<void()>, std::set<int>> steps[] = {
+      {[] {}, {1, 11, 31, 39}},
+      {[&] { typeInto(entry, QStringLiteral("4700")); }, {5, 18, 23, 39}},
+      {[&] { clickOn(widget("Option36")); }, {5, 18, 23, 36}},
+      {[&] { clickOn(widget("Option13")); }, {5, 13, 23, 36}},
+      {[&] { clickOn(widget("Option1")); }, {1, 11, 31, 39}},
+  };
+  int i = 0;
+  for (const auto& [act, expected] : steps) {
+    act();
+    EXPECT_EQ(checkedOptions(), expected) << "step " << i++;
+  }
+  // The value a reader reads is the box's text.
+  clickOn(widget("Command11"));
+  typeInto(entry, QStringLiteral("4700"));
+  QAccessibleTextInterface* text = reader("Text1")->textInterface();
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->text(0, text->characterCount()), QStringLiteral("4700"));
+}
+
+TEST_F(ReaderViewTest, ReaderHearsChoicesAndRenamedBandsButNotTheClockTicking) {
+  std::vector<std::pair<std::string, QAccessible::Event>> heard;
+  qt::setReaderListener([&](QAccessibleEvent& e) {
+    heard.emplace_back(e.object()->objectName().toStdString(), e.type());
+  });
+  typeInto(widget("Text5"), QStringLiteral("4"));
+  const std::pair<std::string, QAccessible::Event> expected[] = {
+      {"Option1", QAccessible::StateChanged}, {"Option5", QAccessible::StateChanged},
+      {"Picture40", QAccessible::NameChanged}, {"Label7", QAccessible::NameChanged}};
+  for (const auto& e : expected) {
+    EXPECT_NE(std::find(heard.begin(), heard.end(), e), heard.end()) << e.first;
+  }
+  EXPECT_EQ(reader("Picture40")->text(QAccessible::Name), u("1帯の色 黄"));
+
+  Label& time = form().get<Label>("Label24");
+  heard.clear();
+  renderer->dispatch([&] { time.setCaption("12:00:01"); });
+  EXPECT_TRUE(heard.empty());
+  widget("Label24")->setFocus();
+  renderer->dispatch([&] { time.setCaption("12:00:02"); });
+  EXPECT_EQ(heard.size(), 1u);
+}
+
+TEST_F(ReaderViewTest, PressActionsDoWhatAClickDoes) {
+  int opened = 0;
+  form().Label25().onClick = [&opened] { ++opened; };
+  QAccessibleActionInterface* link = reader("Label25")->actionInterface();
+  ASSERT_NE(link, nullptr);
+  ASSERT_TRUE(link->actionNames().contains(QAccessibleActionInterface::pressAction()));
+  link->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(opened, 1);
+  clickOn(widget("Label25"));
+  EXPECT_EQ(opened, 2);
+
+  // An option pressed by a reader: the multiplier's press empties the entry, then red is chosen.
+  typeInto(widget("Text5"), QStringLiteral("4700"));
+  reader("Option24")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(form().Text5().text(), "");
+  EXPECT_EQ(checkedOptions(), (std::set<int>{5, 18, 24, 39}));
+  EXPECT_EQ(shown("Text1"), QStringLiteral("47000"));
+}
+
+TEST_F(ReaderViewTest, KeyboardAloneChoosesYellowPurpleRedGold) {
+  ASSERT_EQ(focused(), "Text5");
+  struct Step {
+    Qt::Key key;
+    int times;
+    const char* focus;
+  };
+  const Step steps[] = {{Qt::Key_Tab, 1, "Option1"},  {Qt::Key_Right, 4, "Option5"}, {Qt::Key_Tab, 1, "Option11"},
+                        {Qt::Key_Right, 7, "Option18"}, {Qt::Key_Tab, 1, "Option21"}, {Qt::Key_Right, 2, "Option23"},
+                        {Qt::Key_Tab, 1, "Option39"}, {Qt::Key_Space, 1, "Option39"}};
+  for (const auto& s : steps) {
+    for (int i = 0; i < s.times; ++i) key(s.key);
+    EXPECT_EQ(focused(), s.focus);
+  }
+  EXPECT_EQ(shown("Text1"), QStringLiteral("4700"));
+  EXPECT_EQ(shown("Text2"), QStringLiteral("4.7"));
+  EXPECT_EQ(shown("Text3"), QStringLiteral("0.0047"));
+  EXPECT_EQ(shown("Text4"), QStringLiteral("5"));
+  key(Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(focused(), "Option23");
+  key(Qt::Key_Left);  // brown, the left neighbour of red
+  EXPECT_EQ(focused(), "Option22");
+  EXPECT_EQ(shown("Text1"), QStringLiteral("470"));
+}
+
+TEST_F(ReaderViewTest, TabVisitsEveryStopOnceAndComesRound) {
+  const char* order[] = {"Option1",  "Option11", "Option31",  "Option39", "Text1",    "Text2",   "Text3",
+                         "Text4",    "Command2", "Command3",  "Command4", "Command5", "Command6", "Command11",
+                         "Command8", "Command7", "Command10", "Command9", "Command1", "Label25", "Text5"};
+  for (const char* name : order) {
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focused(), name);
+  }
+}
+
+TEST_F(ReaderViewTest, FocusMarkOnTheFocusedOptionIsTheOnlyChange) {
+  auto rectOf = [&](const char* name) {
+    return QRect(widget(name)->mapTo(window(), QPoint(0, 0)), widget(name)->size());
+  };
+  // From the first band's black to the second band's: the keys change no colour here.
+  key(Qt::Key_Tab);
+  const QImage first = grabImage(*window());
+  key(Qt::Key_Tab);
+  ASSERT_EQ(focused(), "Option11");
+  const QImage second = grabImage(*window());
+  if (const char* out = std::getenv("ZEN_SAVE_GRABS")) second.save(QString::fromLocal8Bit(out) + "/form1-focus.png");
+  const QRect marks[] = {rectOf("Option1"), rectOf("Option11")};
+  int outside = 0;
+  int inside[2] = {0, 0};
+  for (int y = 0; y < first.height(); ++y) {
+    for (int x = 0; x < first.width(); ++x) {
+      if (first.pixel(x, y) == second.pixel(x, y)) continue;
+      if (marks[0].contains(x, y)) {
+        ++inside[0];
+      } else if (marks[1].contains(x, y)) {
+        ++inside[1];
+      } else {
+        ++outside;
+      }
+    }
+  }
+  EXPECT_EQ(outside, 0);
+  EXPECT_GT(inside[0], 8);  // the mark left the first band's black
+  EXPECT_GT(inside[1], 8);  // and came to the second band's
+}
+
+TEST_F(ReaderViewTest, KeyPressedWhileAHandlerRunsIsHandledNestedWithoutHarm) {
+  // The first band's handler, while it runs, receives an arrow key on the second band.
+  OptionButton& yellow = form().option(5);
+  auto handler = yellow.onClick;
+  yellow.onClick = [&] {
+    QTest::keyClick(widget("Option18"), Qt::Key_Right);
+    handler();
+  };
+  clickOn(widget("Option5"));
+  const std::set<int> on = checkedOptions();
+  EXPECT_EQ(on.size(), 4u);
+  EXPECT_TRUE(on.count(5));  // the outer click has the last word
+  EXPECT_FALSE(shown("Text1").isEmpty());
+}
+
+TEST_F(ReaderViewTest, FocusOnAHiddenControlGoesToTheEntryBox) {
+  key(Qt::Key_Tab);
+  key(Qt::Key_Right);
+  ASSERT_EQ(focused(), "Option2");
+  renderer->dispatch([&] { form().get<PictureBox>("Picture2").setVisible(false); });
+  EXPECT_EQ(focused(), "Text5");
+  renderer->dispatch([&] {
+    form().get<Frame>("Frame2").setEnabled(false);
+    form().setFocus(form().option(12));
+  });
+  EXPECT_EQ(focused(), "Text5");
+}
+
+TEST_F(ReaderViewTest, WindowClosedWhileItsButtonHasTheFocusHandsItToTheEntryBox) {
+  clickOn(widget("Command10"));
+  frmAbout* about = app->find<frmAbout>();
+  ASSERT_NE(about, nullptr);
+  QPointer<QWidget> sysInfo = widgetOf(*about, "cmdSysInfo");
+  sysInfo->setFocus();
+  view(*about)->close();  // the title bar's close box
+  // A key that still reaches the closed window's button before the button is deleted goes nowhere.
+  ASSERT_TRUE(sysInfo);
+  QTest::keyClick(sysInfo, Qt::Key_Space);
+  processEvents();
+  EXPECT_EQ(app->find<frmAbout>(), nullptr);
+  EXPECT_EQ(focused(), "Text5");
+  EXPECT_TRUE(window()->isActiveWindow());
+  EXPECT_TRUE(platform->messages.empty());
+}
+
+}  // namespace
+}  // namespace zen::test
