@@ -109,11 +109,12 @@ PY
 # Waits until a window of the program with this title shows; the click missed when none does.
 opened() {
   local i
-  for i in $(seq 100); do
+  for i in $(seq 300); do
     if xdotool search --onlyvisible --pid "$pid" --name "$1" >/dev/null 2>&1; then return 0; fi
     sleep 0.2
   done
   echo "idle.sh: no window \"$1\" opened" >&2
+  cat "$work/out.log" >&2
   exit 1
 }
 
@@ -143,14 +144,16 @@ fi
 "$program" --folder "$work" >"$work/out.log" 2>&1 &
 pid=$!
 opened "カラ-コ-ド抵抗"
-sleep 3
+# Every window waits till the entry box's caret has come to rest, 5 s after the last input.
+settle=8
+sleep "$settle"
 measure "calculator"
 if [ -n "${IDLE_TRACE:-}" ]; then trace; fi
 # Command7 (色帯表), Command8 (HELP) and Command9 (W E V) each open and then close their window.
-click 7080 3480 1095 375; opened ZENTARIO; sleep 3
+click 7080 3480 1095 375; opened ZENTARIO; sleep "$settle"
 measure "with the chart"
 click 7080 3480 1095 375
-click 7080 2880 1095 375; opened HELP; sleep 3
+click 7080 2880 1095 375; opened HELP; sleep "$settle"
 measure "with the help viewer"
 click 7080 2880 1095 375
 click 7080 4680 1095 375; opened "ホームページ"; sleep 15

@@ -10,6 +10,7 @@
 #include "App.h"
 #include "AppFolder.h"
 #include "CommandLine.h"
+#include "CaretRest.h"
 #include "DisplayCheck.h"
 #include "Form1.h"
 #include "Geometry.h"
@@ -68,6 +69,7 @@ int runProgram(int argc, char** argv, const ProgramOptions& options) {
   QGuiApplication::setDesktopFileName(QStringLiteral(ZEN_APP_ID));
   QApplication::setQuitOnLastWindowClosed(false);  // the model decides when the program ends
   installFontSubstitutions();
+  const CaretRest caretRest;
 
   QtPlatform platform(DecideAppFolder(commandLine.folder));
   App app(platform);

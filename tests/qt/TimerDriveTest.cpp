@@ -4,13 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QStyleHints>
 #include <QPoint>
+#include <algorithm>
 #include <ostream>
 #include <utility>
 #include <string>
 #include <vector>
 
 #include "App.h"
+#include "CaretRest.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -116,6 +121,32 @@ TEST_F(TimerDriveTest, WallClockTimerTicksAtOnceThenAsEachSecondBegins) {
   const std::size_t ticks = seconds.size();
   processEvents();
   EXPECT_EQ(seconds.size(), ticks);
+}
+
+TEST_F(TimerDriveTest, TheCaretRestsShownWithoutInputAndBlinksAgainWhenTheUserTypes) {
+  const int flashTime = QGuiApplication::styleHints()->cursorFlashTime();
+  ASSERT_GT(flashTime, 0);
+  auto* entry = qobject_cast<QLineEdit*>(widgetOf(form(), "Text5"));
+  ASSERT_NE(entry, nullptr);
+  ASSERT_TRUE(entry->hasFocus());
+  qt::CaretRest caret(50);
+  ASSERT_TRUE(waitUntil([&] { return caret.resting(); }, kWaitMs));
+  // No blink timer any more, and the caret stays in view.
+  EXPECT_EQ(QGuiApplication::styleHints()->cursorFlashTime(), 0);
+  // The box is empty: the one tall dark stroke inside its border is the caret.
+  const QImage image = grabImage(*entry);
+  int tallest = 0;
+  for (int x = 3; x < image.width() - 3; ++x) {
+    int ink = 0;
+    for (int y = 3; y < image.height() - 3; ++y) ink += qGray(image.pixel(x, y)) < 96;
+    tallest = std::max(tallest, ink);
+  }
+  EXPECT_GT(tallest, (image.height() - 6) / 2);
+
+  typeInto(entry, QStringLiteral("4"));
+  EXPECT_FALSE(caret.resting());
+  EXPECT_EQ(QGuiApplication::styleHints()->cursorFlashTime(), flashTime);
+  EXPECT_TRUE(waitUntil([&] { return caret.resting(); }, kWaitMs));
 }
 
 }  // namespace
