@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSvgRenderer>
-#include <QTimer>
 #include <algorithm>
 #include <vector>
 
