@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
   }
   // Everything else is the window's command line; its --help ends with the sub-commands.
   zen::qt::ProgramOptions options;
-  options.helpSections = "\n" + zen::cli::SubcommandsHelp();
+  // Appended, not "\n" + text: GCC 12 warns (-Wrestrict, wrongly) on that at -O2.
+  options.helpSections = '\n';
+  options.helpSections += zen::cli::SubcommandsHelp();
   return zen::qt::runProgram(argc, argv, options);
 }
