@@ -42,20 +42,6 @@ std::vector<std::string> leftovers(const fs::path& folder) {
   return found;
 }
 
-// A device node in the temporary folder where the user may make one (the null device, so a write
-// to it goes nowhere), else a socket: never one of the system's devices.
-void makeDevice(const fs::path& path) {
-  if (::mknod(path.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0) return;
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_GE(fd, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  ASSERT_LT(path.string().size(), sizeof address.sun_path);
-  std::strcpy(address.sun_path, path.c_str());
-  ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0) << std::strerror(errno);
-  ::close(fd);
-}
-
 // What a run does before Quit: type a value, keep it in slot B, let the position be recorded.
 void useTheCalculator(App& app) {
   Form1& form = app.form1();
@@ -98,7 +84,7 @@ TEST_P(SettingsFault, QuitLeavesWhatItMayNotReplaceAndSaysWhyOnce) {
     case Fault::ReadOnlyFolder: writeSettings(goodEntries()); break;
     case Fault::Fifo: ASSERT_EQ(::mkfifo(file().c_str(), 0600), 0); break;
     case Fault::LinkToDevice:
-      makeDevice(dir.path() / "device");
+      dir.makeDevice("device");
       fs::create_symlink(dir.path() / "device", file());
       break;
   }

@@ -404,24 +404,6 @@ enum class Thing {
   LinkToFifo, LinkToDevice, LinkToNothing, LinkToFile, Unreadable
 };
 
-// A socket bound in the folder: a special file anyone can make.
-void makeSocket(const fs::path& path) {
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_GE(fd, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  ASSERT_LT(path.string().size(), sizeof address.sun_path);
-  std::strcpy(address.sun_path, path.c_str());
-  ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0) << std::strerror(errno);
-  ::close(fd);
-}
-
-// A device node inside the temporary folder, never one of the system's: the null device (a write
-// to it goes nowhere) where the user may make device nodes, else a socket.
-void makeDevice(const fs::path& path) {
-  if (::mknod(path.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0) makeSocket(path);
-}
-
 void make(const TempDir& dir, Thing thing) {
   const fs::path file = dir.path() / "ZENTARIO.INI";
   switch (thing) {
@@ -431,13 +413,13 @@ void make(const TempDir& dir, Thing thing) {
     case Thing::EmptyFile: dir.write("ZENTARIO.INI", ""); break;
     case Thing::Folder: fs::create_directory(file); break;
     case Thing::Fifo: ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); break;
-    case Thing::Socket: makeSocket(file); break;
+    case Thing::Socket: dir.makeSocket("ZENTARIO.INI"); break;
     case Thing::LinkToFifo:
       ASSERT_EQ(::mkfifo((dir.path() / "fifo").c_str(), 0600), 0);
       fs::create_symlink("fifo", file);
       break;
     case Thing::LinkToDevice:
-      makeDevice(dir.path() / "device");
+      dir.makeDevice("device");
       fs::create_symlink(dir.path() / "device", file);
       break;
     case Thing::LinkToNothing: fs::create_symlink("nowhere/ZENTARIO.INI", file); break;

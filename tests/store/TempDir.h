@@ -21,6 +21,12 @@ class TempDir {
   void write(const std::filesystem::path& name, std::string_view bytes) const;
   std::string read(const std::filesystem::path& name) const;
 
+  // Special files inside the folder. A socket is one anyone can make. A device is the null device
+  // (a write to it goes nowhere) where the user may make device nodes, else a socket: never one of
+  // the system's own devices.
+  void makeSocket(const std::filesystem::path& name) const;
+  void makeDevice(const std::filesystem::path& name) const;
+
  private:
   std::filesystem::path path_;
 };
