@@ -134,8 +134,14 @@ def command_line(args):
             lines = r.stderr.decode(errors="replace").splitlines()
             expect(r.returncode == 1 and len(lines) == 1 and names in r.stderr and b"xvfb-run" in r.stderr,
                    f"no display {env}: status {r.returncode}, said {lines}")
+        # The terminal sub-commands answer from the installed program too, without any display.
+        r = run("value", "4k7")
+        expect(r.returncode == 0 and r.stdout.decode() == "黄 紫 赤 金  (yellow violet red gold)  4.7 KΩ ±5 %\n"
+               and not r.stderr, f"value 4k7: {r}")
+        r = run("bands", "黄", "紫", "赤")
+        expect(r.returncode == 0 and r.stdout.decode() == "4700 Ω  4.7 KΩ  0.0047 MΩ  ±5 %\n", f"bands: {r}")
         inst.expect_start_folder_empty()  # and so no core file either
-        print("command line: help, version, mistakes (2) and no display (1) as expected")
+        print("command line: help, version, sub-commands, mistakes (2) and no display (1) as expected")
     finally:
         inst.remove()
 
