@@ -459,14 +459,14 @@ void TextBoxView::apply(const Scale& scale) {
 }
 
 void TextBoxView::mousePressEvent(QMouseEvent* e) {
-  if (box_.onMouseDown) renderer().dispatch(box_.onMouseDown);
+  if (!detached() && box_.onMouseDown) renderer().dispatch(box_.onMouseDown);
   QLineEdit::mousePressEvent(e);
 }
 
 void TextBoxView::mouseDoubleClickEvent(QMouseEvent* e) {
   // The second press of a double-click comes here instead of to mousePressEvent; it is a press all
   // the same.
-  if (box_.onMouseDown) renderer().dispatch(box_.onMouseDown);
+  if (!detached() && box_.onMouseDown) renderer().dispatch(box_.onMouseDown);
   QLineEdit::mouseDoubleClickEvent(e);
 }
 

@@ -7,9 +7,11 @@
 #include <exception>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 #include "FileOps.h"
 #include "ListInput.h"
+#include "SettingsFolder.h"
 #include "ShiftJis.h"
 
 namespace zen {
@@ -230,6 +232,7 @@ LoadResult LoadSettings(const std::filesystem::path& folder, SavedValues& values
 
 SaveResult SaveSettings(const std::filesystem::path& folder, const SavedValues& values) {
   try {
+    if (std::string error = MakeSettingsFolder(folder); !error.empty()) return {false, std::move(error)};
     return saveSettings(folder, values);
   } catch (const std::exception& e) {
     return {false, std::string("保存できませんでした（") + e.what() + "）。ファイルは元のままです。"};

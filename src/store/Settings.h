@@ -38,7 +38,8 @@ struct SaveResult {
 // write-protected (see IsWriteProtected); the result says why. The new contents go to a
 // temporary file in the same folder, flushed to disk, then renamed over the file, so a crash or a
 // full disk never leaves the slots half written. A linked file is replaced where it lives and the
-// link stays. Never throws.
+// link stays. A missing folder is made first (MakeSettingsFolder), so the first save makes it.
+// Never throws.
 SaveResult SaveSettings(const std::filesystem::path& folder, const SavedValues& values);
 
 // --- The file's format, without touching any file (shared with the fuzz targets) ---------------

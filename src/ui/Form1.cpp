@@ -6,7 +6,6 @@
 #include "App.h"
 #include "Numbers.h"
 #include "Settings.h"
-#include "SettingsFolder.h"
 
 namespace zen {
 
@@ -545,10 +544,7 @@ void Form1::Timer2_Timer() { recordPosition(entry::kMainTop, entry::kMainLeft); 
 void Form1::Command1_Click() {
   App& a = app();
   closeFrameWindow();
-  // The folder is made on the first save, so a run that never saves leaves nothing behind.
-  const std::string folderError = MakeSettingsFolder(a.appFolder());
-  const SaveResult saved =
-      folderError.empty() ? SaveSettings(a.appFolder(), a.savedValues()) : SaveResult{false, folderError};
+  const SaveResult saved = SaveSettings(a.appFolder(), a.savedValues());
   Timer1().setEnabled(false);
   if (!saved.ok) {
     a.platform().messageBox("設定を保存できませんでした。\n" + (a.appFolder() / kSettingsFileName).string() + "\n" +

@@ -378,7 +378,7 @@ TEST(SettingsSaveTest, NewFileIsReadableByAllWithinTheUmask) {
 TEST(SettingsSaveTest, FolderThatCannotHoldTheFileFailsAndSaysWhy) {
   TempDir dir;
   dir.write("plain-file", "x");
-  for (const fs::path& folder : {dir.path() / "missing", dir.path() / "plain-file"}) {
+  for (const fs::path& folder : {dir.path() / "plain-file", dir.path() / "plain-file" / "below"}) {
     const SaveResult result = SaveSettings(folder, sampleValues());
     EXPECT_FALSE(result.ok) << folder;
     EXPECT_NE(result.error.find("フォルダー"), std::string::npos) << result.error;
