@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <set>
 #include <string>
 #include <utility>
@@ -201,11 +203,14 @@ TEST_F(ReaderViewTest, FocusMarkOnTheFocusedOptionIsTheOnlyChange) {
   const QImage second = grabImage(*window());
   if (const char* out = std::getenv("ZEN_SAVE_GRABS")) second.save(QString::fromLocal8Bit(out) + "/form1-focus.png");
   const QRect marks[] = {rectOf("Option1"), rectOf("Option11")};
+  // The clock runs on the real time and may turn a second (or a day) between the two pictures.
+  const QRect clock[] = {rectOf("Label24"), rectOf("Label23"), rectOf("Label26"), rectOf("Label27")};
   int outside = 0;
   int inside[2] = {0, 0};
   for (int y = 0; y < first.height(); ++y) {
     for (int x = 0; x < first.width(); ++x) {
       if (first.pixel(x, y) == second.pixel(x, y)) continue;
+      if (std::any_of(std::begin(clock), std::end(clock), [&](const QRect& r) { return r.contains(x, y); })) continue;
       if (marks[0].contains(x, y)) {
         ++inside[0];
       } else if (marks[1].contains(x, y)) {
