@@ -8,7 +8,10 @@ namespace zen {
 
 Browser::~Browser() {
   // The engine may still report a page while it goes; nobody is listening any more.
-  if (engine_) engine_->onDownloadComplete = nullptr;
+  if (engine_) {
+    engine_->onDownloadComplete = nullptr;
+    engine_->onNavigationBlocked = nullptr;
+  }
 }
 
 bool Browser::createEngine(Platform& platform) {
@@ -22,6 +25,9 @@ bool Browser::createEngine(Platform& platform) {
   if (!engine_) return false;
   engine_->onDownloadComplete = [this] {
     if (onDownloadComplete) onDownloadComplete();
+  };
+  engine_->onNavigationBlocked = [this](const std::string& address) {
+    if (onNavigationBlocked) onNavigationBlocked(address);
   };
   touch();
   return true;

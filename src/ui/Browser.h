@@ -37,6 +37,8 @@ class Browser : public Control {
 
   // The engine finished loading a page.
   std::function<void()> onDownloadComplete;
+  // The engine refused an address a page asked for.
+  std::function<void(const std::string& address)> onNavigationBlocked;
 
  private:
   std::unique_ptr<BrowserControl> engine_;

@@ -22,6 +22,10 @@ class BrowserControl {
   virtual std::string locationName() const = 0;
   // Set by the browser window; the engine calls it when a page has finished loading.
   std::function<void()> onDownloadComplete;
+  // Set by the browser window; the engine calls it, after the event, with an address a page asked
+  // for (a link, a form, a redirect, a new window) that it refused to load because the browser
+  // shows only the program's own pages (AddressRule.h). The page stays as it was.
+  std::function<void(const std::string& address)> onNavigationBlocked;
 };
 
 }  // namespace zen

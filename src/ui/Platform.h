@@ -49,6 +49,9 @@ class Platform {
   virtual Registry* registry() { return nullptr; }
   // A web-browser engine for the browser window; none where the platform has no engine.
   virtual std::unique_ptr<BrowserControl> createBrowser() { return nullptr; }
+  // Hands a web address to the user's own web browser without waiting for it; false when there is
+  // no web browser to hand it to.
+  virtual bool openInWebBrowser(const std::string& /*address*/) { return false; }
 };
 
 }  // namespace zen

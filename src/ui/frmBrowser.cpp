@@ -14,8 +14,25 @@ namespace {
 // The margins the page area and the address box keep free on the right and at the bottom.
 constexpr int kMargin = 100;
 
+// The status line starts right of the address label and keeps the address box's right margin.
+constexpr int kStatusLeft = 45 + 3075 + 45;
+constexpr int kStatusRightMargin = 50;
+// Longer addresses (a data: address can be megabytes) are cut to this many characters in the status.
+constexpr std::size_t kStatusAddressChars = 80;
+
 // A window made smaller than its margins gives negative sizes; such a control is shown with no size.
 int atLeastZero(int twips) { return std::max(0, twips); }
+
+// The address as the status line shows it: cut after kStatusAddressChars characters, never inside
+// one (the text is UTF-8).
+std::string shortAddress(const std::string& address) {
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < address.size(); ++i) {
+    const bool startsCharacter = (static_cast<unsigned char>(address[i]) & 0xC0) != 0x80;
+    if (startsCharacter && chars++ == kStatusAddressChars) return address.substr(0, i) + "…";
+  }
+  return address;
+}
 
 }  // namespace
 
@@ -67,11 +84,19 @@ frmBrowser::frmBrowser(App& app, MDIForm1& frame) : Window(app, "frmBrowser"), f
   box.onKeyPress = [this](int key) { cboAddress_KeyPress(key); };
   cboAddress_ = &box;
 
+  auto& status = add<Label>("lblStatus", &strip);
+  status.setBounds(kStatusLeft, 60, 6540 - kStatusLeft - kStatusRightMargin, 255);
+  status.setBackColour(kSystemButtonFace);
+  status.setForeColour(kSystemWindowText);
+  status.setFont(Font{"MS UI Gothic", 9, false, false});
+  lblStatus_ = &status;
+
   auto& page = add<Browser>("brwWebBrowser");
   page.setBounds(0, 1200, 5415, 3735);
   page.setAccessibleName("ページ");
   page.setTabIndex(1);
   page.onDownloadComplete = [this] { brwWebBrowser_DownloadComplete(); };
+  page.onNavigationBlocked = [this](const std::string& address) { brwWebBrowser_NavigationBlocked(address); };
   browser_ = &page;
 
   timer_ = &addTimer("timTimer", kBrowserTimerMs);
@@ -106,14 +131,40 @@ void frmBrowser::Form_Resize() {
   tbToolBar().setWidth(atLeastZero(w));
   picAddress().setWidth(atLeastZero(w));
   cboAddress().setWidth(atLeastZero(w - kMargin));
+  lblStatus().setWidth(atLeastZero(w - kStatusLeft - kStatusRightMargin));
   Browser& page = brwWebBrowser();
   page.setWidth(atLeastZero(w - kMargin));
   page.setHeight(atLeastZero(h - (picAddress().top() + picAddress().height()) - kMargin));
 }
 
 void frmBrowser::cboAddress_Click() {
-  timTimer().setEnabled(true);
-  brwWebBrowser().navigate(cboAddress().text());
+  const AddressChoice choice = DecideAddress(cboAddress().text());
+  // An empty address changes nothing, not even the status line.
+  if (choice.use == AddressUse::Nothing) return;
+  lblStatus().setCaption("");
+  go(choice);
+}
+
+void frmBrowser::go(const AddressChoice& choice) {
+  switch (choice.use) {
+    case AddressUse::Nothing:
+      return;
+    case AddressUse::Show:
+      timTimer().setEnabled(true);
+      brwWebBrowser().navigate(choice.address);
+      return;
+    case AddressUse::WebBrowser: {
+      const bool opened = app().platform().openInWebBrowser(choice.address);
+      lblStatus().setCaption(std::string(opened ? kOpenedInWebBrowserStatus : kNoWebBrowserStatus) +
+                             shortAddress(choice.address));
+      break;
+    }
+    case AddressUse::Refuse:
+      lblStatus().setCaption(std::string(kRefusedAddressStatus) + shortAddress(choice.address));
+      break;
+  }
+  // Nothing was loaded: the address box names the page still shown.
+  cboAddress().setText(brwWebBrowser().locationName());
 }
 
 void frmBrowser::cboAddress_KeyPress(int keyAscii) {
@@ -123,6 +174,7 @@ void frmBrowser::cboAddress_KeyPress(int keyAscii) {
 void frmBrowser::tbToolBar_ButtonClick(const std::string& key) {
   App& a = app();
   RecordFramePosition(frame());
+  lblStatus().setCaption("");
   timTimer().setEnabled(true);
   Browser& page = brwWebBrowser();
   if (key == kBackKey) {
@@ -160,6 +212,8 @@ void frmBrowser::timTimer_Timer() {
 }
 
 void frmBrowser::brwWebBrowser_DownloadComplete() { setCaption(brwWebBrowser().locationName()); }
+
+void frmBrowser::brwWebBrowser_NavigationBlocked(const std::string& address) { go(DecideAddress(address)); }
 
 void frmBrowser::closeBoxPressed() { frame().closeBoxPressed(); }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "AddressRule.h"
 #include "Browser.h"
 #include "Control.h"
 #include "Toolbar.h"
@@ -18,6 +19,11 @@ class MDIForm1;
 inline constexpr int kBrowserTimerMs = 500;
 inline constexpr std::string_view kConnectingCaption = "接続中...";
 inline constexpr int kEnterKey = 13;
+
+// What the status line says when an address is not shown in the browser; the address follows.
+inline constexpr std::string_view kOpenedInWebBrowserStatus = "Web ブラウザで開きました: ";
+inline constexpr std::string_view kNoWebBrowserStatus = "Web ブラウザが見つからないため開けません: ";
+inline constexpr std::string_view kRefusedAddressStatus = "このアドレスは表示できません: ";
 
 // The toolbar's keys, left to right.
 inline constexpr const char* kBackKey = "Back";
@@ -39,6 +45,8 @@ class frmBrowser : public Window {
   void timTimer_Timer();
   // The engine finished loading a page.
   void brwWebBrowser_DownloadComplete();
+  // The engine refused an address a page asked for; it goes where the address rule sends it.
+  void brwWebBrowser_NavigationBlocked(const std::string& address);
   // The child window's own close box ends the browser like the frame's close box.
   void closeBoxPressed() override;
 
@@ -50,15 +58,22 @@ class frmBrowser : public Window {
   PictureBox& picAddress() const { return *picAddress_; }
   Label& lblAddress() const { return *lblAddress_; }
   ComboBox& cboAddress() const { return *cboAddress_; }
+  // The status line beside the address label: what became of an address the browser did not show.
+  Label& lblStatus() const { return *lblStatus_; }
   Browser& brwWebBrowser() const { return *browser_; }
   Timer& timTimer() const { return *timer_; }
 
  private:
+  // Shows a bundled page, or hands a web address to the user's browser, or refuses the address;
+  // in the last two cases the page and the address box stay at the page shown.
+  void go(const AddressChoice& choice);
+
   MDIForm1& frame_;
   Toolbar* toolbar_ = nullptr;
   PictureBox* picAddress_ = nullptr;
   Label* lblAddress_ = nullptr;
   ComboBox* cboAddress_ = nullptr;
+  Label* lblStatus_ = nullptr;
   Browser* browser_ = nullptr;
   Timer* timer_ = nullptr;
 };

@@ -102,13 +102,69 @@ TEST_F(OpenBrowserTest, ChoosingAListItemNavigatesToIt) {
 
 TEST_F(OpenBrowserTest, EnterInTheAddressBoxNavigatesToTheTypedText) {
   b().timTimer().setEnabled(false);
-  b().cboAddress().setText("https://example.org/");
+  b().cboAddress().setText("qrc:/web/search.html");
   b().cboAddress().onKeyPress('a');
   EXPECT_TRUE(engine->calls.empty());
   EXPECT_FALSE(b().timTimer().enabled());
   b().cboAddress().onKeyPress(13);
-  EXPECT_EQ(engine->calls, std::vector<std::string>{"navigate https://example.org/"});
+  EXPECT_EQ(engine->calls, std::vector<std::string>{"navigate qrc:/web/search.html"});
   EXPECT_TRUE(b().timTimer().enabled());
+}
+
+struct TypedCase {
+  const char* typed;
+  const char* navigated;  // what the engine is asked to load; none
+  const char* handedOn;   // what the user's web browser gets; none
+  const char* status;
+};
+
+TEST_F(OpenBrowserTest, OnlyBundledPagesLoadWebAddressesGoToTheWebBrowserTheRestNowhere) {
+  engine->locationName = "ZENTARIO ホームページ";
+  const TypedCase cases[] = {
+      {"", nullptr, nullptr, ""},
+      {" qrc:/web/parts.html ", "navigate qrc:/web/parts.html", nullptr, ""},
+      {"example.com", nullptr, "https://example.com", "Web ブラウザで開きました: https://example.com"},
+      {"file:///etc/hostname", nullptr, nullptr, "このアドレスは表示できません: file:///etc/hostname"},
+  };
+  for (const TypedCase& c : cases) {
+    SCOPED_TRACE(c.typed);
+    engine->calls.clear();
+    b().timTimer().setEnabled(false);
+    const std::size_t handedOn = platform.webAddresses().size();
+    b().cboAddress().setText(c.typed);
+    b().cboAddress().onKeyPress(13);
+    EXPECT_EQ(engine->calls, c.navigated ? std::vector<std::string>{c.navigated} : std::vector<std::string>{});
+    EXPECT_EQ(b().timTimer().enabled(), c.navigated != nullptr);
+    const std::vector<std::string>& opened = platform.webAddresses();
+    EXPECT_EQ(opened.size() > handedOn ? opened.back() : "", c.handedOn ? c.handedOn : "");
+    EXPECT_EQ(b().lblStatus().caption(), c.status);
+    // Where nothing loads, the box names the page still shown again.
+    EXPECT_EQ(b().cboAddress().text(), c.navigated || !*c.typed ? c.typed : "ZENTARIO ホームページ");
+  }
+}
+
+TEST_F(OpenBrowserTest, AnAddressThePageAskedForGoesTheSameWay) {
+  engine->locationName = "検索";
+  engine->live->onNavigationBlocked("https://duckduckgo.com/?q=抵抗");
+  EXPECT_EQ(platform.webAddresses(), std::vector<std::string>{"https://duckduckgo.com/?q=抵抗"});
+  EXPECT_EQ(b().lblStatus().caption(), "Web ブラウザで開きました: https://duckduckgo.com/?q=抵抗");
+  EXPECT_EQ(b().cboAddress().text(), "検索");
+  // Without a web browser on the machine it says so, and nothing else happens.
+  platform.setWebBrowser(false);
+  engine->live->onNavigationBlocked("http://127.0.0.1/");
+  EXPECT_EQ(b().lblStatus().caption(), "Web ブラウザが見つからないため開けません: http://127.0.0.1/");
+  // A long address is cut in the status line, never inside a character.
+  std::string name;
+  for (int i = 0; i < 100; ++i) name += "抵";
+  engine->live->onNavigationBlocked("file:///" + name);
+  EXPECT_EQ(b().lblStatus().caption(), "このアドレスは表示できません: file:///" + name.substr(0, 72 * 3) + "…");
+  EXPECT_TRUE(engine->calls.empty());
+  // The frame closed while the web browser starts: the hand-off ends normally.
+  platform.setWebBrowser(true, [this] { frame()->closeBoxPressed(); });
+  engine->live->onNavigationBlocked("https://example.com/");
+  EXPECT_EQ(frame(), nullptr);
+  EXPECT_EQ(platform.webAddresses().size(), 3u);
+  app.collectClosed();
 }
 
 struct ToolCase {

@@ -29,6 +29,12 @@ void FakePlatform::messageBox(const std::string& text, const std::string& title)
   messages_.push_back({text, title});
 }
 
+bool FakePlatform::openInWebBrowser(const std::string& address) {
+  webAddresses_.push_back(address);
+  if (onWebBrowser_) onWebBrowser_();
+  return webBrowserResult_;
+}
+
 std::unique_ptr<BrowserControl> FakePlatform::createBrowser() {
   if (!browserFactory_) return nullptr;
   ++browsersCreated_;

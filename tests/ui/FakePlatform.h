@@ -41,6 +41,7 @@ class FakePlatform : public Platform {
   std::filesystem::path installedDataFolder() override { return installedDataFolder_; }
   Registry* registry() override { return registry_; }
   std::unique_ptr<BrowserControl> createBrowser() override;
+  bool openInWebBrowser(const std::string& address) override;
 
   // --- What the test sets ---
   void setClock(const LocalDateTime& t) { clock_ = t; }
@@ -55,6 +56,12 @@ class FakePlatform : public Platform {
     browserFactory_ = std::move(factory);
   }
 
+  // What openInWebBrowser answers (false: no web browser), and what happens while it runs.
+  void setWebBrowser(bool present, std::function<void()> whileOpening = {}) {
+    webBrowserResult_ = present;
+    onWebBrowser_ = std::move(whileOpening);
+  }
+
   // --- What the model did ---
   int beeps() const { return beeps_; }
   void resetBeeps() { beeps_ = 0; }
@@ -62,6 +69,8 @@ class FakePlatform : public Platform {
   const std::vector<StartedProgram>& startedPrograms() const { return started_; }
   int endProgramCalls() const { return endProgramCalls_; }
   int browsersCreated() const { return browsersCreated_; }
+  // The addresses handed to the user's web browser.
+  const std::vector<std::string>& webAddresses() const { return webAddresses_; }
 
  private:
   LocalDateTime clock_ = at(2026, 12, 7, 9, 10, 0);
@@ -70,12 +79,15 @@ class FakePlatform : public Platform {
   bool startProgramResult_ = true;
   Registry* registry_ = nullptr;
   std::function<std::unique_ptr<BrowserControl>()> browserFactory_;
+  bool webBrowserResult_ = true;
+  std::function<void()> onWebBrowser_;
 
   int beeps_ = 0;
   std::vector<Message> messages_;
   std::vector<StartedProgram> started_;
   int endProgramCalls_ = 0;
   int browsersCreated_ = 0;
+  std::vector<std::string> webAddresses_;
 };
 
 }  // namespace zen::test
