@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QMessageBox>
 #include <QOpenGLContext>
 #include <QDir>
@@ -41,6 +42,13 @@ void QtPlatform::messageBox(const std::string& text, const std::string& title) {
 }
 
 void QtPlatform::endProgram() { QCoreApplication::exit(0); }
+
+bool QtPlatform::openInWebBrowser(const std::string& address) {
+  const QUrl url = QUrl::fromUserInput(QString::fromStdString(address));
+  return url.isValid() && openUrl(url);
+}
+
+bool QtPlatform::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 namespace {
 // A folder of the installation, from the folder the program runs from. Only these relative paths

@@ -5,6 +5,7 @@
 #include "WebBrowser.h"
 
 #include <QString>
+#include <QUrl>
 
 namespace zen::qt {
 
@@ -26,6 +27,10 @@ class QtPlatform : public Platform {
   QString webModulePath() const;
   // Loads the web module on first use and makes an engine; none when the module cannot be loaded.
   std::unique_ptr<BrowserControl> createBrowser() override;
+  // What the user types becomes a URL here (blanks and Japanese characters encoded), for openUrl.
+  bool openInWebBrowser(const std::string& address) override;
+  // The desktop's web browser, through QDesktopServices (xdg-open); false when it finds none.
+  virtual bool openUrl(const QUrl& url);
 
   // How the engine's own events reach the model; the renderer sets it. Without it they run bare.
   void setEngineDispatch(EngineDispatch dispatch) { engineDispatch_ = std::move(dispatch); }

@@ -45,7 +45,13 @@ class RecordingQtPlatform : public qt::QtPlatform {
   std::unique_ptr<BrowserControl> createBrowser() override {
     return browserFactory ? browserFactory() : QtPlatform::createBrowser();
   }
+  // What QDesktopServices would have been given.
+  bool openUrl(const QUrl& url) override {
+    openedUrls.push_back(url);
+    return true;
+  }
   std::function<std::unique_ptr<BrowserControl>()> browserFactory;
+  std::vector<QUrl> openedUrls;
   int beeps = 0;
   int ends = 0;
   std::vector<std::string> messages;

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "TrustedPage.h"
 #include "WebAddresses.h"
 #include "WebBrowser.h"
 
@@ -39,6 +40,7 @@ QWebEngineProfile* sharedProfile() {
     s->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
     s->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
     s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    RefuseDownloads(profile);
     return true;
   }();
   (void)configured;
@@ -49,7 +51,15 @@ class WebEngineBrowser final : public WebBrowser {
  public:
   explicit WebEngineBrowser(EngineDispatch dispatch) : dispatch_(std::move(dispatch)) {
     view_ = new QWebEngineView;
-    view_->setPage(new QWebEnginePage(sharedProfile(), view_));
+    view_->setPage(new TrustedPage(sharedProfile(), view_, [alive = alive_, this](const QUrl& url) {
+      if (!*alive) return;
+      // Nothing loads: a request of the window's own no longer counts as loading.
+      requested_ = false;
+      const std::string address = url.toString().toStdString();
+      reportLater([this, address] {
+        if (onNavigationBlocked) onNavigationBlocked(address);
+      });
+    }));
     view_->setObjectName(QStringLiteral("webView"));
     QObject::connect(view_, &QWebEngineView::loadStarted, view_, [alive = alive_, this] {
       if (!*alive) return;
@@ -68,26 +78,9 @@ class WebEngineBrowser final : public WebBrowser {
       if (!*alive) return;
       loading_ = false;
       requested_ = false;
-      // The model hears of it once this event is over: the signal can also come while the view
-      // is being destroyed with its window, when no window may be touched; a call queued on the
-      // view goes with it then.
-      QMetaObject::invokeMethod(
-          view_,
-          [alive, this] {
-            if (!*alive) return;
-            // The window may close and free this engine while the model runs: only the flag is
-            // read once the model has had it.
-            const auto report = [alive, this] {
-              if (*alive && onDownloadComplete) onDownloadComplete();
-            };
-            if (dispatch_) {
-              const EngineDispatch dispatch = dispatch_;
-              dispatch(report);
-            } else {
-              report();
-            }
-          },
-          Qt::QueuedConnection);
+      reportLater([this] {
+        if (onDownloadComplete) onDownloadComplete();
+      });
     });
   }
 
@@ -136,6 +129,28 @@ class WebEngineBrowser final : public WebBrowser {
   std::string locationName() const override { return view_ ? view_->title().toStdString() : std::string(); }
 
  private:
+  // The model hears of an event of the engine once the event is over: the engine's signals can
+  // also come while the view is being destroyed with its window, when no window may be touched; a
+  // call queued on the view goes with it then. The window may close and free this engine while the
+  // model runs, or before the call comes: only the flag is read then.
+  void reportLater(std::function<void()> report) {
+    QMetaObject::invokeMethod(
+        view_,
+        [alive = alive_, this, report = std::move(report)] {
+          if (!*alive) return;
+          const auto guarded = [alive, report] {
+            if (*alive) report();
+          };
+          if (dispatch_) {
+            const EngineDispatch dispatch = dispatch_;
+            dispatch(guarded);
+          } else {
+            guarded();
+          }
+        },
+        Qt::QueuedConnection);
+  }
+
   void requestStarted() {
     requested_ = true;
     requestGuard_->start();
