@@ -134,6 +134,7 @@ class WebEngineBrowser final : public WebBrowser {
   // call queued on the view goes with it then. The window may close and free this engine while the
   // model runs, or before the call comes: only the flag is read then.
   void reportLater(std::function<void()> report) {
+    if (!view_) return;  // gone with its window's widgets already
     QMetaObject::invokeMethod(
         view_,
         [alive = alive_, this, report = std::move(report)] {
