@@ -70,7 +70,7 @@ TEST_F(BrowserViewsTest, EnterInTheAddressBoxNavigatesOnceAndReachesTheBox) {
   auto* box = qobject_cast<QComboBox*>(widgetOf(*browser, "cboAddress"));
   ASSERT_NE(box, nullptr);
   QSignalSpy entered(box->lineEdit(), &QLineEdit::returnPressed);
-  for (const std::string& address : {std::string("http://example.invalid/"), std::string(kPartsListPageAddress)}) {
+  for (const std::string& address : {std::string(kSearchPageAddress), std::string(kPartsListPageAddress)}) {
     SCOPED_TRACE(address);
     record->calls.clear();
     box->setEditText(QString::fromStdString(address));
