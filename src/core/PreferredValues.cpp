@@ -12,9 +12,13 @@ Decimal NearestPreferred(const Decimal& value, std::span<const int> series) {
   const std::string lead = value.digits.substr(0, 17);
   const double mantissa = std::stod(lead) / std::pow(10.0, static_cast<double>(lead.size() - 1));
   const std::int64_t magnitude = Magnitude(value);
+  // Members have one digit before the point and `places` after it: 47 is 4.7, 475 is 4.75.
+  const int places = series.front() < 100 ? 1 : 2;
+  const double scale = std::pow(10.0, places);
 
-  // Each member s stands for s/10 in the value's decade; the series' first member one decade up
-  // (10 for 9.15) may be nearer than its last. Candidates rise, and a tie keeps the lower one.
+  // Each member s stands for s/10 (or s/100) in the value's decade; the series' first member one
+  // decade up (10 for 9.15) may be nearer than its last. Candidates rise, and a tie keeps the
+  // lower one.
   Decimal best;
   double bestDistance = std::numeric_limits<double>::infinity();
   const auto consider = [&](int member, std::int64_t exponent, double position) {
@@ -24,8 +28,8 @@ Decimal NearestPreferred(const Decimal& value, std::span<const int> series) {
       best = MakeDecimal(std::to_string(member), exponent);
     }
   };
-  for (int member : series) consider(member, magnitude - 1, member / 10.0);
-  consider(series.front(), magnitude, series.front());
+  for (int member : series) consider(member, magnitude - places, member / scale);
+  consider(series.front(), magnitude + 1 - places, 10.0 * series.front() / scale);
   return best;
 }
 

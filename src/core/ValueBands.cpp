@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "BandCode.h"
+
 namespace zen {
 
 Decimal MakeDecimal(std::string_view digits, std::int64_t exponent) {
@@ -19,24 +21,14 @@ std::int64_t Magnitude(const Decimal& value) {
 }
 
 ValueBands BandsOfValue(const Decimal& value) {
+  const BandCode code = CodeOfValue(value, 2);
   ValueBands bands;
-  if (value.digits.empty()) return bands;  // zero
-  const std::int64_t magnitude = Magnitude(value);
-  // The two digits stand for d.d x 10^magnitude, so the multiplier is 10^(magnitude - 1): gold
-  // (x0.1) for 1 to 9.9 ohm, silver (x0.01) for 0.1 to 0.99 ohm, white (x10^9) at the top.
-  if (magnitude < -1) return bands;
-  // At the top decade only "99" and what sorts below it fit: "985" (98.5 G) does, "991" does not.
-  if (magnitude > 10 || (magnitude == 10 && value.digits > "99")) {
-    bands.fit = BandFit::AboveRange;
-    return bands;
+  bands.fit = code.fit;
+  if (code.fit == BandFit::Exact || code.fit == BandFit::Shortened) {
+    bands.first = code.digits[0];
+    bands.second = code.digits[1];
+    bands.multiplier = code.multiplier;
   }
-  const auto digitColour = [&](std::size_t i) {
-    return i < value.digits.size() ? *colourOfDigit(value.digits[i] - '0') : BandColour::Black;
-  };
-  bands.first = digitColour(0);
-  bands.second = digitColour(1);
-  bands.multiplier = *colourOfExponent(static_cast<int>(magnitude - 1));
-  bands.fit = value.digits.size() <= 2 ? BandFit::Exact : BandFit::Shortened;
   return bands;
 }
 
