@@ -11,4 +11,8 @@ cd "$work"
 env -u DISPLAY -u WAYLAND_DISPLAY hyperfine -N --warmup 5 --runs "${RUNS:-100}" \
   "$program value 4k7" \
   "$program value 4.75k --json" \
-  "$program bands 黄 紫 赤 金"
+  "$program bands 黄 紫 赤 金" \
+  "$program bands 黄 紫 緑 茶 茶 茶 --json" \
+  "$program value 4.75k --bands 5" \
+  "$program smd 01C" \
+  "$program smd 97A"

@@ -193,10 +193,35 @@ std::string Quoted(std::string_view text) {
 
 std::string_view EnglishName(BandColour c) { return kEnglish.at(static_cast<std::size_t>(index(c))); }
 
-std::optional<ColourWord> ReadColour(std::string_view word) {
-  const std::optional<std::string> folded = FoldWidth(word);
+std::optional<std::string> FoldedAndTrimmed(std::string_view text) {
+  const std::optional<std::string> folded = FoldWidth(text);
   if (!folded) return std::nullopt;
-  const std::string_view w = trimmed(*folded);
+  return std::string(trimmed(*folded));
+}
+
+bool IsPinkWord(std::string_view word) {
+  const std::optional<std::string> w = FoldedAndTrimmed(word);
+  return w && (*w == "桃" || *w == "ピンク" || equalsIgnoringCase(*w, "pink"));
+}
+
+std::optional<BandColour> ReadTolerance(std::string_view text) {
+  const std::optional<std::string> folded = FoldedAndTrimmed(text);
+  if (!folded) return std::nullopt;
+  std::string_view t = *folded;
+  if (t.starts_with("±")) t = trimmed(t.substr(std::string_view("±").size()));
+  if (t.ends_with('%')) t = trimmed(t.substr(0, t.size() - 1));
+  for (const BandColourInfo& info : colourTable()) {
+    if (!info.toleranceText.empty() && t == info.toleranceText) return info.colour;
+  }
+  const std::optional<ColourWord> w = ReadColour(t);
+  if (w && !w->isDigit && toleranceOf(w->colour)) return w->colour;
+  return std::nullopt;
+}
+
+std::optional<ColourWord> ReadColour(std::string_view word) {
+  const std::optional<std::string> folded = FoldedAndTrimmed(word);
+  if (!folded) return std::nullopt;
+  const std::string_view w = *folded;
   if (w.size() == 1 && isDigit(w[0])) return ColourWord{*colourOfDigit(w[0] - '0'), true};
   for (const BandColourInfo& info : colourTable()) {
     if (w == info.name || equalsIgnoringCase(w, EnglishName(info.colour))) return ColourWord{info.colour, false};

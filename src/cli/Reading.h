@@ -30,6 +30,17 @@ std::optional<ColourWord> ReadColour(std::string_view word);
 // English names as the command prints them.
 std::string_view EnglishName(BandColour c);
 
+// Pink (桃, ピンク, pink in any case): the x0.001 multiplier newer codes have and the window lacks.
+bool IsPinkWord(std::string_view word);
+
+// A tolerance band, by its per cent as the window writes it (0.05 … 20, with or without ± and %)
+// or by a colour that has one (茶, brown…).
+std::optional<BandColour> ReadTolerance(std::string_view text);
+
+// The text with full-width forms folded and the blanks at either end dropped; none when it is not
+// UTF-8.
+std::optional<std::string> FoldedAndTrimmed(std::string_view text);
+
 // A resistance in ohms, as the entry box takes it (4700) or as schematics and parts lists write
 // it: 4k7, 4K7, 4.7k, 2M2, 0R47, R47, 470R, 1.5M, 1.5meg, 4.7e3, with or without "Ω", "ohm" or
 // "ohms" after it and blanks between number and unit. k and K are kilo, M and meg mega, m milli,

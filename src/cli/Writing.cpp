@@ -78,6 +78,16 @@ JsonObject& JsonObject::boolean(std::string_view k, bool value) {
 }
 
 JsonObject& JsonObject::texts(std::string_view k, std::initializer_list<std::string_view> values) {
+  return texts(k, std::span<const std::string_view>(values.begin(), values.size()));
+}
+
+JsonObject& JsonObject::null(std::string_view k) {
+  key(k);
+  members_ += "null";
+  return *this;
+}
+
+JsonObject& JsonObject::texts(std::string_view k, std::span<const std::string_view> values) {
   key(k);
   members_ += '[';
   bool first = true;

@@ -2,6 +2,7 @@
 // Writing numbers and JSON for the terminal.
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,8 @@ class JsonObject {
   JsonObject& number(std::string_view key, std::string_view literal);
   JsonObject& boolean(std::string_view key, bool value);
   JsonObject& texts(std::string_view key, std::initializer_list<std::string_view> values);
+  JsonObject& texts(std::string_view key, std::span<const std::string_view> values);
+  JsonObject& null(std::string_view key);
   std::string str() const { return "{" + members_ + "}"; }
 
  private:
