@@ -80,7 +80,6 @@ TEST(Cli, AnswersOnStandardOutput) {
       {{"smd", "1000"}, "100 Ω  (100 × 10⁰)\n"},
       {{"smd", "４Ｒ７"}, "4.7 Ω  (R is the decimal point)\n"},
       {{"smd", "01C"}, "10 KΩ  (EIA-96: 01 = 100, C = ×100)\n"},
-      {{"smd", "68X"}, "49.9 Ω  (EIA-96: 68 = 499, X = ×0.1)\n"},
       {{"smd", "0000"}, "0 Ω  (a zero-ohm jumper)\n"},
       {{"smd", "R22", "--json"},
        "{\"input\":\"R22\",\"kind\":\"decimal point\",\"ohm\":0.22,\"kiloohm\":0.00022,\"megaohm\":2.2E-07,"
