@@ -234,7 +234,7 @@ int bands(const Request& r, std::ostream& out, std::ostream& err) {
 }
 
 // The nearest values of the series, one name list per value where neighbouring series agree:
-// "4.7k (E12, E24), 4.75k (E48, E96, E192)".
+// "4.7k (E12, E24), 4.64k (E48), 4.75k (E96, E192)".
 struct Nearest {
   const char* series;
   const char* key;  // in --json
@@ -265,8 +265,8 @@ std::string nearestText(const std::vector<Nearest>& nearest) {
 std::string markingsText(const Decimal& value) {
   const SmdMarkings m = SmdMarkingsOf(value);
   std::string text;
-  for (const std::string& code : {m.threeDigits, m.fourDigits}) {
-    if (!code.empty()) text += (text.empty() ? "" : ", ") + code;
+  for (const std::string* code : {&m.threeDigits, &m.fourDigits}) {
+    if (!code->empty()) text += (text.empty() ? "" : ", ") + *code;
   }
   if (!m.eia96.empty()) text += (text.empty() ? "" : ", ") + m.eia96 + " (EIA-96)";
   return text;

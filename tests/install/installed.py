@@ -137,7 +137,9 @@ def command_line(args):
         # The terminal sub-commands answer from the installed program too, without any display.
         r = run("value", "4k7")
         expect(r.returncode == 0 and r.stdout.decode() == "黄 紫 赤 金  (yellow violet red gold)  4.7 KΩ ±5 %\n"
-               and not r.stderr, f"value 4k7: {r}")
+               "SMD: 472, 4701\n" and not r.stderr, f"value 4k7: {r}")
+        r = run("smd", "01C")
+        expect(r.returncode == 0 and r.stdout.decode().startswith("10 KΩ  "), f"smd 01C: {r}")
         r = run("bands", "黄", "紫", "赤")
         expect(r.returncode == 0 and r.stdout.decode() == "4700 Ω  4.7 KΩ  0.0047 MΩ  ±5 %\n", f"bands: {r}")
         inst.expect_start_folder_empty()  # and so no core file either
