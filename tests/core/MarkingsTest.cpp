@@ -25,29 +25,6 @@ TEST(TemperatureCoefficient, SixthBandColours) {
   for (int i = 0; i < kBandColourCount; ++i) EXPECT_EQ(temperatureCoefficientOf(C(i)), expected[i]) << i;
 }
 
-TEST(CodeOfValue, ThreeDigitsDroppedNotRoundedWithinOneOhmTo999Giga) {
-  struct Case {
-    Decimal value;
-    BandFit fit;
-    C a, b, c, multiplier;
-  };
-  const Case cases[] = {
-      {dec("475", 1), BandFit::Exact, C::Yellow, C::Purple, C::Green, C::Brown},    // 4.75 k
-      {dec("47", 2), BandFit::Exact, C::Yellow, C::Purple, C::Black, C::Brown},     // 4.7 k
-      {dec("4759", 0), BandFit::Shortened, C::Yellow, C::Purple, C::Green, C::Brown},
-      {dec("1", 0), BandFit::Exact, C::Brown, C::Black, C::Black, C::Silver},       // 1 ohm, the lowest
-      {dec("999", 9), BandFit::Exact, C::White, C::White, C::White, C::White},      // the highest
-      {dec("999", -3), BandFit::BelowRange, C::Black, C::Black, C::Black, C::Gold},
-      {dec("9991", 8), BandFit::AboveRange, C::Black, C::Black, C::Black, C::Gold},
-  };
-  for (const Case& c : cases) {
-    const BandCode code = CodeOfValue(c.value, 3);
-    EXPECT_EQ(code.fit, c.fit) << c.value.digits;
-    EXPECT_EQ(code.digits, (std::array<C, 3>{c.a, c.b, c.c})) << c.value.digits;
-    EXPECT_EQ(code.multiplier, c.multiplier) << c.value.digits;
-  }
-}
-
 // Each listed member is the rounded geometric value 10^(i/n), except E192's 920 (rounding gives
 // 919); and every member, in every decade, is its own nearest value.
 template <std::size_t N>
