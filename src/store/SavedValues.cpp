@@ -34,6 +34,11 @@ void SavedValues::setLoaded(int n, std::string text, std::string raw) {
   e.loadedRaw = std::move(raw);
 }
 
+void SavedValues::restoreLoaded(int n) {
+  Entry& e = at(n);
+  e.text = e.loadedText;
+}
+
 bool SavedValues::changed(int n) const {
   const Entry& e = at(n);
   return e.text != e.loadedText;

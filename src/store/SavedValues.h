@@ -25,6 +25,10 @@ inline constexpr int kReserved2 = 33;
 inline constexpr int kFrameTop = 34;
 inline constexpr int kFrameLeft = 35;
 inline constexpr int kCount = 35;
+// The entries that hold window positions: top and left of the calculator, help viewer, chart and
+// browser frame.
+inline constexpr int kPositions[] = {kMainTop,  kMainLeft,  kHelpTop,  kHelpLeft,
+                                     kChartTop, kChartLeft, kFrameTop, kFrameLeft};
 
 constexpr int slotValue(int slot) { return kFirstSlot + kSlotStride * slot; }
 constexpr int slotBand(int slot, int band /* 0..3 */) { return slotValue(slot) + 1 + band; }
@@ -52,6 +56,8 @@ class SavedValues {
   std::optional<std::string> rawBytes(int n) const;
   // Entry n as the file gave it: its text now and the baseline a save compares against.
   void setLoaded(int n, std::string text, std::string raw);
+  // Entry n takes back the text the file gave it, so a save leaves it as the file has it.
+  void restoreLoaded(int n);
 
   // Whether this run changed entry n: its text differs from what the file gave at start (from
   // empty for an entry the file did not have). Writing back the same text again and again, as

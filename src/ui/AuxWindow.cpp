@@ -5,6 +5,12 @@
 
 namespace zen {
 
+AuxWindow::AuxWindow(App& app, std::string name) : Window(app, std::move(name)) {
+  // Where the desktop places the windows itself, it learns that these belong to the calculator and
+  // opens them over it, as dialogs, instead of anywhere on the screen.
+  if (!app.platform().knowsWindowPositions()) setOwner(&app.form1());
+}
+
 void AuxWindow::closeAndReturn() {
   // The window stays alive until the renderer has let go of it, so app() is still safe here.
   App& a = app();

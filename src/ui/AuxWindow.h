@@ -12,7 +12,7 @@ namespace zen {
 
 class AuxWindow : public Window {
  public:
-  using Window::Window;
+  AuxWindow(App& app, std::string name);
 
   // The title bar's close box does what the window's own close button does. Leaving the flag at
   // "open" would make the next toggle press close a window that is already gone and do nothing

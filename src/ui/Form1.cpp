@@ -544,6 +544,11 @@ void Form1::Timer2_Timer() { recordPosition(entry::kMainTop, entry::kMainLeft); 
 void Form1::Command1_Click() {
   App& a = app();
   closeFrameWindow();
+  // A position the platform could not tell is not saved: the entries keep what the file holds,
+  // start-up corrections included, for the next run on a desktop that knows where windows are.
+  if (!a.platform().knowsWindowPositions()) {
+    for (const int n : entry::kPositions) a.savedValues().restoreLoaded(n);
+  }
   const SaveResult saved = SaveSettings(a.appFolder(), a.savedValues());
   Timer1().setEnabled(false);
   if (!saved.ok) {

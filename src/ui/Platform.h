@@ -52,6 +52,10 @@ class Platform {
   // Hands a web address to the user's own web browser without waiting for it; false when there is
   // no web browser to hand it to.
   virtual bool openInWebBrowser(const std::string& /*address*/) { return false; }
+  // Whether the platform tells the program where its windows are on the screen and puts them where
+  // the program asks. Where it does not (a Wayland desktop places every window itself), a window's
+  // position is unknown to the program.
+  virtual bool knowsWindowPositions() { return true; }
 };
 
 }  // namespace zen

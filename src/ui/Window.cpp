@@ -88,11 +88,14 @@ void Window::hide() {
 }
 
 void Window::recordPosition(int topEntry, int leftEntry) const {
+  if (!app_.platform().knowsWindowPositions()) return;
   app_.savedValues().set(topEntry, SignedNumberText(top_));
   app_.savedValues().set(leftEntry, SignedNumberText(left_));
 }
 
 bool Window::positionRecorded(int topEntry, int leftEntry) const {
+  // An unknown position has nothing to record: the recorders may sleep.
+  if (!app_.platform().knowsWindowPositions()) return true;
   const SavedValues& saved = app_.savedValues();
   return saved.get(topEntry) == SignedNumberText(top_) && saved.get(leftEntry) == SignedNumberText(left_);
 }

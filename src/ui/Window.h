@@ -36,6 +36,9 @@ class Window {
 
   // The frame window whose client area holds this window; none for a top-level window.
   Window* parentFrame() const { return parentFrame_; }
+  // The window this one belongs to, as a dialog belongs to its main window: the desktop opens it
+  // over its owner and keeps it there. None for a window that stands on its own.
+  Window* owner() const { return owner_; }
 
   // Controls, in creation order; a container is always created before what it holds.
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
@@ -80,7 +83,8 @@ class Window {
   void show();
   void hide();
   // Writes the window's position into two settings entries, as the position timers do
-  // (" 1800": a leading space for positions that are not negative).
+  // (" 1800": a leading space for positions that are not negative). Where the platform cannot
+  // tell where windows are, the position is unknown and nothing is written.
   void recordPosition(int topEntry, int leftEntry) const;
   // Whether the two entries already hold what recordPosition would write.
   bool positionRecorded(int topEntry, int leftEntry) const;
@@ -137,6 +141,7 @@ class Window {
   // change something after the window moved (or the entries changed), so it may sleep till then.
   void tiePositionRecorder(Timer& t, int topEntry, int leftEntry);
   void setParentFrame(Window* frame) { parentFrame_ = frame; }
+  void setOwner(Window* owner) { owner_ = owner; }
 
  private:
   void touch() { ++revision_; }
@@ -144,6 +149,7 @@ class Window {
   App& app_;
   std::string name_;
   Window* parentFrame_ = nullptr;
+  Window* owner_ = nullptr;
   std::vector<std::unique_ptr<Control>> controls_;
   std::unordered_map<std::string, Control*> controlsByName_;
   std::vector<std::unique_ptr<Timer>> timers_;

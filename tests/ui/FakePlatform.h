@@ -42,6 +42,7 @@ class FakePlatform : public Platform {
   Registry* registry() override { return registry_; }
   std::unique_ptr<BrowserControl> createBrowser() override;
   bool openInWebBrowser(const std::string& address) override;
+  bool knowsWindowPositions() override { return knowsWindowPositions_; }
 
   // --- What the test sets ---
   void setClock(const LocalDateTime& t) { clock_ = t; }
@@ -51,6 +52,8 @@ class FakePlatform : public Platform {
   void setStartProgramResult(bool started) { startProgramResult_ = started; }
   // The registry is not owned; none by default.
   void setRegistry(Registry* registry) { registry_ = registry; }
+  // A desktop that places the windows itself (Wayland) when false.
+  void setKnowsWindowPositions(bool knows) { knowsWindowPositions_ = knows; }
   // Makes the browser engines; none by default.
   void setBrowserFactory(std::function<std::unique_ptr<BrowserControl>()> factory) {
     browserFactory_ = std::move(factory);
@@ -77,6 +80,7 @@ class FakePlatform : public Platform {
   std::filesystem::path appFolder_;
   std::filesystem::path installedDataFolder_;
   bool startProgramResult_ = true;
+  bool knowsWindowPositions_ = true;
   Registry* registry_ = nullptr;
   std::function<std::unique_ptr<BrowserControl>()> browserFactory_;
   bool webBrowserResult_ = true;

@@ -1,0 +1,54 @@
+// On a desktop that places the windows itself (Wayland), the program cannot know where they are.
+
+#include <string>
+
+#include "Form1Fixture.h"
+
+namespace zen::test {
+namespace {
+
+class UnknownPositionsTest : public UiTest {
+ protected:
+  void press(const char* button) { app.form1().get<CommandButton>(button).press(); }
+};
+
+TEST_F(UnknownPositionsTest, QuitSavesTheSlotsAndLeavesEveryPositionAsTheFileHasIt) {
+  platform.setKnowsWindowPositions(false);
+  // Positions the start-up (entry 1) and W E V (34, 35) would correct, beside good ones.
+  const std::vector<std::string> positions = Entries(
+      {{1, " 99999"}, {2, " 1830"}, {28, " 2180"}, {29, "x"}, {30, " 2200"}, {31, " 1930"}, {34, "-5"}, {35, " 99999"}});
+  writeSettings(positions);
+  app.start();
+  app.form1().Text5().setText("4700");
+  press("Command2");  // slot A
+  // Chart, help, about, about closed, the browser: each moved as such a desktop reports it.
+  for (const char* button : {"Command7", "Command8", "Command10", "Command10", "Command9"}) {
+    press(button);
+    for (Window* w : app.windows()) {
+      w->userMoved(-45, -450);
+      for (const auto& t : w->timers()) t->tick();
+    }
+    EXPECT_FALSE(app.form1().Timer2().due()) << "a recorder with nothing to record sleeps";
+  }
+  press("Command1");
+  std::vector<std::string> expected = positions;
+  for (const auto& [n, text] : {std::pair{3, "4.7K\x83\xB6"}, {4, "65535"}, {5, "16711935"}, {6, "255"}, {7, "49344"}}) {
+    expected[n - 1] = text;
+  }
+  EXPECT_EQ(settingsFile(), SettingsBytes(expected));
+}
+
+TEST_F(UnknownPositionsTest, ChartHelpAndAboutBelongToTheCalculatorOnlyWhereTheDesktopPlacesWindows) {
+  app.start();
+  for (const bool knows : {true, false}) {
+    platform.setKnowsWindowPositions(knows);
+    for (const char* button : {"Command7", "Command8", "Command10"}) {
+      press(button);
+      EXPECT_EQ(app.windows().back()->owner(), knows ? nullptr : &app.form1()) << button;
+      press(button);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zen::test
