@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QLibrary>
 #include <QProcess>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformintegration.h>
 #include <unistd.h>
 
 // Qt's hook for the application-wide OpenGL context that every other context shares with; QtGui
@@ -34,6 +36,15 @@ bool QtPlatform::startProgram(const std::string& program, const std::vector<std:
   QStringList args;
   for (const auto& a : arguments) args << QString::fromStdString(a);
   return QProcess::startDetached(QString::fromStdString(program), args);
+}
+
+bool QtPlatform::knowsWindowPositions() {
+  // Qt has no capability for window positions as such. The one that goes with them is reading the
+  // screen by its coordinates (QScreen::grabWindow): a platform that offers it shows its clients the
+  // one space of screen coordinates that their windows are placed and reported in. Wayland gives a
+  // client neither, and its platform says so.
+  const QPlatformIntegration* platform = QGuiApplicationPrivate::platformIntegration();
+  return platform == nullptr || platform->hasCapability(QPlatformIntegration::ScreenWindowGrabbing);
 }
 
 void QtPlatform::messageBox(const std::string& text, const std::string& title) {

@@ -31,6 +31,8 @@ class QtPlatform : public Platform {
   bool openInWebBrowser(const std::string& address) override;
   // The desktop's web browser, through QDesktopServices (xdg-open); false when it finds none.
   virtual bool openUrl(const QUrl& url);
+  // What the platform Qt runs on says about itself (native Wayland: no).
+  bool knowsWindowPositions() override;
 
   // How the engine's own events reach the model; the renderer sets it. Without it they run bare.
   void setEngineDispatch(EngineDispatch dispatch) { engineDispatch_ = std::move(dispatch); }

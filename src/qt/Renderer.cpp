@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSvgRenderer>
+#include <QWindow>
 #include <algorithm>
 #include <vector>
 
@@ -69,6 +70,16 @@ void WindowView::fitOuterSize() {
 void WindowView::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
   fitOuterSize();
+}
+
+void WindowView::changeEvent(QEvent* e) {
+  QWidget::changeEvent(e);
+  if (e->type() != QEvent::WindowStateChange || detached_ || !isWindow() || window_.maxButton()) return;
+  // Qt's own title bar on Wayland offers maximise to every window, whatever its flags; a window
+  // without that button stays as it is. (Its minimise cannot be refused the same way: Wayland
+  // never tells a program that its window was minimised.)
+  constexpr Qt::WindowStates kRefused = Qt::WindowMaximized | Qt::WindowFullScreen;
+  if (windowState() & kRefused) setWindowState(windowState() & ~kRefused);
 }
 
 void WindowView::moveEvent(QMoveEvent* e) {
@@ -251,6 +262,14 @@ WindowView* Renderer::createView(Window& w) {
     if (w.minButton()) flags |= Qt::WindowMinimizeButtonHint;
     if (w.maxButton()) flags |= Qt::WindowMaximizeButtonHint;
     view->setWindowFlags(flags);
+    // A window that belongs to another is tied to it, so the desktop opens it over its owner (on
+    // Wayland, where the desktop places every window, as a dialog over the calculator).
+    if (const Window* owner = w.owner()) {
+      if (QWidget* ownerView = windowWidget(*owner)) {
+        view->winId();  // the native window, which carries the tie
+        view->windowHandle()->setTransientParent(ownerView->windowHandle());
+      }
+    }
   }
   for (const auto& control : w.controls()) {
     QWidget* parent = view;

@@ -54,6 +54,7 @@ class WindowView : public QWidget {
   void moveEvent(QMoveEvent*) override;
   void resizeEvent(QResizeEvent*) override;
   void showEvent(QShowEvent*) override;
+  void changeEvent(QEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
   void paintEvent(QPaintEvent*) override;
   // Enter presses the focused command button, else the window's default button; Escape presses

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QThread>
+#include <QWindow>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -158,6 +159,23 @@ TEST_F(AuxViewsTest, WindowBordersFollowTheirKinds) {
   EXPECT_EQ(help->size(), QSize(475, 469));
   EXPECT_NE(help->minimumSize(), help->maximumSize());  // the user may resize it
   EXPECT_FALSE(help->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+}
+
+// Where the desktop places the windows (Wayland), chart, help and about are tied to the calculator;
+// none of the windows without a maximise button takes a maximise from Qt's own title bar there.
+TEST_F(AuxViewsTest, ChartHelpAndAboutOpenOverTheCalculatorAndNoneMaximises) {
+  platform->knowsPositions = false;
+  for (const char* button : {"Command7", "Command8", "Command10"}) {
+    click(form(), button);
+    QWidget* opened = view(*app->windows().back());
+    EXPECT_EQ(opened->windowHandle()->transientParent(), view(form())->windowHandle()) << button;
+    for (QWidget* w : {opened, view(form())}) {
+      w->windowHandle()->setWindowState(Qt::WindowMaximized);
+      processEvents();
+      EXPECT_EQ(w->windowState(), Qt::WindowNoState) << button;
+    }
+    click(form(), button);
+  }
 }
 
 // The calculator and the chart show the program's icon in their title bars; the about box shows

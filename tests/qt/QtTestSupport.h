@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -52,6 +53,9 @@ class RecordingQtPlatform : public qt::QtPlatform {
   }
   std::function<std::unique_ptr<BrowserControl>()> browserFactory;
   std::vector<QUrl> openedUrls;
+  // What the platform says about window positions, unless a test says otherwise.
+  bool knowsWindowPositions() override { return knowsPositions.value_or(QtPlatform::knowsWindowPositions()); }
+  std::optional<bool> knowsPositions;
   int beeps = 0;
   int ends = 0;
   std::vector<std::string> messages;
