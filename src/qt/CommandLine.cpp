@@ -111,6 +111,7 @@ CommandLine ReadCommandLine(int argc, char** argv, std::ostream& out, std::ostre
     return result;
   }
   if (parser.isSet(folder)) result.folder = argumentBytes(parser.value(folder));
+  result.platformChosen = parser.isSet(QStringLiteral("platform"));
   return result;
 }
 

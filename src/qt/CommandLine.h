@@ -14,6 +14,8 @@ struct CommandLine {
   std::optional<int> exitStatus;
   // The value of --folder, byte for byte as it was given (a folder's name need not be UTF-8).
   std::optional<std::string> folder;
+  // Whether Qt's -platform option names the platform to run on.
+  bool platformChosen = false;
 };
 
 // Reads the arguments with QCommandLineParser before any application object exists, so --help,

@@ -1,5 +1,6 @@
 #include "DisplayCheck.h"
 
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
@@ -14,13 +15,27 @@ DisplayCheck* active = nullptr;
 constexpr const char* kHowToRun =
     " Start it from a desktop session, or without one under a virtual display: xvfb-run -a zentario";
 
+// The platform a message of Qt's names: platform plugin "xcb"; empty when it names none.
+QString quotedPlatform(const QString& said) {
+  static const QRegularExpression quoted(QStringLiteral("platform plugin \"([^\"]*)\""));
+  return quoted.match(said).captured(1);
+}
+
 // The platform Qt tried, from what it said; else the one it was asked for.
 QString platformNamed(const QString& said) {
-  static const QRegularExpression quoted(QStringLiteral("platform plugin \"([^\"]*)\""));
-  const QRegularExpressionMatch m = quoted.match(said);
-  if (m.hasMatch() && !m.captured(1).isEmpty()) return m.captured(1);
+  const QString named = quotedPlatform(said);
+  if (!named.isEmpty()) return named;
   const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
   return asked.isEmpty() ? QStringLiteral("xcb") : asked;
+}
+
+// Whether a message is what a platform said that Qt tried before the one it runs on, from a list
+// ("xcb;wayland"): "qt.qpa.xcb: could not connect to display" is no news once Wayland runs.
+bool fromPlatformTriedBefore(const QString& category, const QString& text, const QString& running) {
+  QString platform = category.startsWith(QLatin1String("qt.qpa.")) ? category.mid(7) : QString();
+  if (platform == QLatin1String("plugin")) platform = quotedPlatform(text);
+  return !platform.isEmpty() && platform != running &&
+         qEnvironmentVariable("QT_QPA_PLATFORM").split(u';').contains(platform);
 }
 
 }  // namespace
@@ -48,7 +63,9 @@ DisplayCheck::DisplayCheck() {
 DisplayCheck::~DisplayCheck() {
   qInstallMessageHandler(previous_);
   active = nullptr;
+  const QString running = QGuiApplication::platformName();
   for (const Held& m : held_) {
+    if (fromPlatformTriedBefore(QString::fromLatin1(m.category), m.text, running)) continue;
     const QMessageLogContext context(nullptr, 0, nullptr, m.category.isEmpty() ? nullptr : m.category.constData());
     if (previous_) {
       previous_(m.type, context, m.text);

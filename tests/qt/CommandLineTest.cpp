@@ -54,6 +54,7 @@ TEST_P(CommandLineTest, ReadsOptionsAndAnswersMistakesWithTheUsage) {
 
   EXPECT_EQ(line.exitStatus, c.status);
   EXPECT_EQ(line.folder, c.folder);
+  EXPECT_EQ(line.platformChosen, std::string(c.name) == "QtOptionsPassThrough") << "only it names -platform";
   EXPECT_EQ(out.str().substr(0, c.outStart.size()), c.outStart) << out.str();
   EXPECT_EQ(err.str().substr(0, c.errStart.size()), c.errStart) << err.str();
   if (c.outStart.empty()) {
