@@ -27,16 +27,20 @@ class Desktop(installed.Session):
 
     def __enter__(self):
         super().__enter__()
-        self.wayland = "zentario-weston"
-        self.processes.append(subprocess.Popen(
-            ["weston", "--backend=headless-backend.so", "--use-pixman", "--socket=" + self.wayland,
-             "--width=1280", "--height=1024", "--idle-time=0"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True))
-        socket = os.path.join(self.runtime, self.wayland)
-        deadline = time.monotonic() + installed.STEP_TIMEOUT
-        while not os.path.exists(socket) and time.monotonic() < deadline:
-            time.sleep(0.1)
-        expect(os.path.exists(socket), "weston did not start")
+        try:
+            self.wayland = "zentario-weston"
+            self.processes.append(subprocess.Popen(
+                ["weston", "--backend=headless-backend.so", "--use-pixman", "--socket=" + self.wayland,
+                 "--width=1280", "--height=1024", "--idle-time=0"],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True))
+            socket = os.path.join(self.runtime, self.wayland)
+            deadline = time.monotonic() + installed.STEP_TIMEOUT
+            while not os.path.exists(socket) and time.monotonic() < deadline:
+                time.sleep(0.1)
+            expect(os.path.exists(socket), "weston did not start")
+        except BaseException:  # what was started so far ends too
+            self.__exit__(None, None, None)
+            raise
         return self
 
     def start(self, folder, **extra):
@@ -58,31 +62,33 @@ def main():
     stored = b"".join(b'"' + e.encode("latin-1") + b'"\r\n' for e in SETTINGS)
     with open(path, "wb") as f:
         f.write(stored)
-    with Desktop() as desktop:
-        program = desktop.start(folder, DISPLAY=":64999")
-        for button, closer in (("色帯表", "END"), ("色帯表", None), ("HELP", "HELP END")):
-            desktop.press(program, button)
-            if closer:
-                desktop.wait_for(program, closer, lambda n: n.name == closer)
-                time.sleep(1)  # the windows' position recorders tick every 500 ms
-        desktop.press(program, "終了")
-        installed.end_program(program)
-        with open(path, "rb") as f:
-            expect(f.read() == stored, "Quit on Wayland changed ZENTARIO.INI")
-        step("on weston, natively: chart and help opened, Quit left ZENTARIO.INI byte for byte")
+    try:
+        with Desktop() as desktop:
+            program = desktop.start(folder, DISPLAY=":64999")
+            for button, closer in (("色帯表", "END"), ("色帯表", None), ("HELP", "HELP END")):
+                desktop.press(program, button)
+                if closer:
+                    desktop.wait_for(program, closer, lambda n: n.name == closer)
+                    time.sleep(1)  # the windows' position recorders tick every 500 ms
+            desktop.press(program, "終了")
+            installed.end_program(program)
+            with open(path, "rb") as f:
+                expect(f.read() == stored, "Quit on Wayland changed ZENTARIO.INI")
+            step("on weston, natively: chart and help opened, Quit left ZENTARIO.INI byte for byte")
 
-        program = desktop.start(folder, DISPLAY=os.environ["DISPLAY"])
-        window = desktop.until(program, "the calculator on X", lambda: installed.quiet_run(
-            ["xdotool", "search", "--onlyvisible", "--pid", str(program.pid), "--name", installed.CALCULATOR_TITLE],
-            text=True).stdout.split())[0]
-        place = installed.quiet_run(["xdotool", "getwindowgeometry", window], text=True).stdout
-        expect("Position: 122,120 " in place, "the calculator is not at its stored place on X: " + place)
-        desktop.press(program, "終了")
-        installed.end_program(program)
-        with open(path, "rb") as f:
-            expect(f.read() == stored, "Quit on X changed ZENTARIO.INI")
-        step("with both displays: on X, at its stored place; Quit left ZENTARIO.INI byte for byte")
-    shutil.rmtree(folder)
+            program = desktop.start(folder, DISPLAY=os.environ["DISPLAY"])
+            window = desktop.until(program, "the calculator on X", lambda: installed.quiet_run(
+                ["xdotool", "search", "--onlyvisible", "--pid", str(program.pid), "--name", installed.CALCULATOR_TITLE],
+                text=True).stdout.split())[0]
+            place = installed.quiet_run(["xdotool", "getwindowgeometry", window], text=True).stdout
+            expect("Position: 122,120 " in place, "the calculator is not at its stored place on X: " + place)
+            desktop.press(program, "終了")
+            installed.end_program(program)
+            with open(path, "rb") as f:
+                expect(f.read() == stored, "Quit on X changed ZENTARIO.INI")
+            step("with both displays: on X, at its stored place; Quit left ZENTARIO.INI byte for byte")
+    finally:
+        shutil.rmtree(folder)
 
 
 if __name__ == "__main__":
