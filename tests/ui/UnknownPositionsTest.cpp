@@ -7,10 +7,7 @@
 namespace zen::test {
 namespace {
 
-class UnknownPositionsTest : public UiTest {
- protected:
-  void press(const char* button) { app.form1().get<CommandButton>(button).press(); }
-};
+using UnknownPositionsTest = UiTest;
 
 TEST_F(UnknownPositionsTest, QuitSavesTheSlotsAndLeavesEveryPositionAsTheFileHasIt) {
   platform.setKnowsWindowPositions(false);
@@ -20,6 +17,7 @@ TEST_F(UnknownPositionsTest, QuitSavesTheSlotsAndLeavesEveryPositionAsTheFileHas
   writeSettings(positions);
   app.start();
   app.form1().Text5().setText("4700");
+  auto press = [this](const char* button) { app.form1().get<CommandButton>(button).press(); };
   press("Command2");  // slot A
   // Chart, help, about, about closed, the browser: each moved as such a desktop reports it.
   for (const char* button : {"Command7", "Command8", "Command10", "Command10", "Command9"}) {
@@ -36,18 +34,6 @@ TEST_F(UnknownPositionsTest, QuitSavesTheSlotsAndLeavesEveryPositionAsTheFileHas
     expected[n - 1] = text;
   }
   EXPECT_EQ(settingsFile(), SettingsBytes(expected));
-}
-
-TEST_F(UnknownPositionsTest, ChartHelpAndAboutBelongToTheCalculatorOnlyWhereTheDesktopPlacesWindows) {
-  app.start();
-  for (const bool knows : {true, false}) {
-    platform.setKnowsWindowPositions(knows);
-    for (const char* button : {"Command7", "Command8", "Command10"}) {
-      press(button);
-      EXPECT_EQ(app.windows().back()->owner(), knows ? nullptr : &app.form1()) << button;
-      press(button);
-    }
-  }
 }
 
 }  // namespace
