@@ -262,8 +262,8 @@ WindowView* Renderer::createView(Window& w) {
     if (w.minButton()) flags |= Qt::WindowMinimizeButtonHint;
     if (w.maxButton()) flags |= Qt::WindowMaximizeButtonHint;
     view->setWindowFlags(flags);
-    // A window that belongs to another is tied to it, so the desktop opens it over its owner (on
-    // Wayland, where the desktop places every window, as a dialog over the calculator).
+    // A window that belongs to another is tied to it (its transient parent), so the desktop treats
+    // it as the owner's dialog.
     if (const Window* owner = w.owner()) {
       if (QWidget* ownerView = windowWidget(*owner)) {
         view->winId();  // the native window, which carries the tie

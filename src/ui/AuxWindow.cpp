@@ -6,8 +6,8 @@
 namespace zen {
 
 AuxWindow::AuxWindow(App& app, std::string name) : Window(app, std::move(name)) {
-  // Where the desktop places the windows itself, it learns that these belong to the calculator and
-  // opens them over it, as dialogs, instead of anywhere on the screen.
+  // Where the desktop places the windows itself, it learns that these are the calculator's dialogs:
+  // it keeps them above the calculator, and may open them over it (sway centres them there).
   if (!app.platform().knowsWindowPositions()) setOwner(&app.form1());
 }
 

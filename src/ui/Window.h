@@ -36,8 +36,8 @@ class Window {
 
   // The frame window whose client area holds this window; none for a top-level window.
   Window* parentFrame() const { return parentFrame_; }
-  // The window this one belongs to, as a dialog belongs to its main window: the desktop opens it
-  // over its owner and keeps it there. None for a window that stands on its own.
+  // The window this one belongs to, as a dialog belongs to its main window: the desktop keeps it
+  // above its owner. None for a window that stands on its own.
   Window* owner() const { return owner_; }
 
   // Controls, in creation order; a container is always created before what it holds.
