@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "Numbers.h"
 
@@ -23,6 +24,35 @@ std::int16_t prefixInteger(double value) {
 
 constexpr int kGold = 10;
 
+// The character a full-width form widens: U+FF01..U+FF5E are the ASCII characters '!'..'~' and
+// U+3000 the blank. Zero for every other character.
+char narrowForm(std::string_view character) {
+  if (character.size() != 3) return 0;
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(character[i]); };
+  const unsigned codePoint = (byte(0) & 0x0Fu) << 12 | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
+  if (codePoint == 0x3000) return ' ';
+  if (codePoint >= 0xFF01 && codePoint <= 0xFF5E) return static_cast<char>(codePoint - 0xFF01 + '!');
+  return 0;
+}
+
+// An input method commits digits full-width (４７００, ４．７, －５): they are read as the digits,
+// signs and letters they widen. Every character stays one character, so the first two characters
+// are still the first two as typed.
+std::string halfWidth(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  while (!text.empty()) {
+    const std::string_view character = FirstCharacters(text, 1);
+    text.remove_prefix(character.size());
+    if (const char narrow = narrowForm(character)) {
+      out += narrow;
+    } else {
+      out += character;
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 std::optional<int> MultiplierOfLength(std::size_t length) {
@@ -31,10 +61,13 @@ std::optional<int> MultiplierOfLength(std::size_t length) {
   return std::nullopt;
 }
 
-EntryBands ConvertEntry(std::string_view text) {
+EntryBands ConvertEntry(std::string_view typed) {
   EntryBands r;
+  // The length, and so the multiplier, is that of the text as typed; the numbers are read from its
+  // half-width form.
+  r.length = CharacterCount(typed);
+  const std::string text = halfWidth(typed);
   r.entryNumber = LeadingNumber(text);
-  r.length = CharacterCount(text);
   // Empty text, text that does not start with a number, and "0" all read as 0.
   if (r.entryNumber == 0) return r;
   r.accepted = true;

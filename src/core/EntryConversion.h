@@ -28,8 +28,10 @@ struct EntryBands {
   PrefixRow row = PrefixRow::Other;
 };
 
-// Pure: no window, no state. The text is UTF-8.
-EntryBands ConvertEntry(std::string_view text);
+// Pure: no window, no state. The text is UTF-8. Full-width digits, signs and letters (４７００, as
+// an input method commits them) read as their ASCII forms; the length counts the characters as
+// typed, so ４７００ gives exactly the bands of 4700.
+EntryBands ConvertEntry(std::string_view typed);
 
 // The multiplier the entry length alone gives: 1 -> 10 (gold), 2..11 -> n-2, otherwise none.
 std::optional<int> MultiplierOfLength(std::size_t length);

@@ -8,6 +8,8 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "BandValue.h"
 #include "ColourTable.h"
@@ -92,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Two blanks give a prefix of 0 but the whole text still reads as 7.
         EntryCase{"  7", 0, 0, 1, PrefixRow::OneDigit, 0, 3, "0"},
         // Lengths count characters, not bytes.
-        EntryCase{"4７", 4, 0, 0, PrefixRow::OneDigit, 4, 2, "40"},
+        EntryCase{"4７", 4, 7, 0, PrefixRow::TwoDigits, 47, 2, "47"},
         EntryCase{"47Ω", 4, 7, 1, PrefixRow::TwoDigits, 47, 3, "470"},
         EntryCase{"47ＫΩ", 4, 7, 2, PrefixRow::TwoDigits, 47, 4, "4700"},
         // Huge exponents make an infinite entry number, which is not 0.
@@ -123,9 +125,29 @@ TEST(ConvertEntry, TypingDigitByDigitPassesThroughEachBeginning) {
   }
 }
 
+// What an input method commits, or a paste brings, reads as its half-width twin: same bands, same
+// length, mixed widths and a full-width sign or point anywhere included.
+TEST(ConvertEntry, FullWidthTextGivesTheBandsOfItsHalfWidthTwin) {
+  const std::pair<const char*, const char*> twins[] = {
+      {"４７００", "4700"}, {"4７0０", "4700"}, {"４．７", "4.7"}, {"４.７", "4.7"},
+      {"－５", "-5"}, {"＋４７", "+47"}, {"４７－０", "47-0"}, {"４７．５", "47.5"},
+      {"１Ｅ５", "1E5"}, {"　４７", " 47"}, {"４７ＫΩ", "47KΩ"}, {"１２３４５６７８９０１", "12345678901"},
+      {"１２３４５６７８９０１２３", "1234567890123"}};
+  for (const auto& [wide, narrow] : twins) {
+    const EntryBands w = ConvertEntry(wide);
+    const EntryBands n = ConvertEntry(narrow);
+    EXPECT_TRUE(w.accepted) << wide;
+    EXPECT_EQ(std::tie(w.accepted, w.first, w.second, w.multiplier, w.row, w.prefixNumber, w.length,
+                       w.entryNumber),
+              std::tie(n.accepted, n.first, n.second, n.multiplier, n.row, n.prefixNumber, n.length,
+                       n.entryNumber))
+        << wide;
+  }
+}
+
 TEST(ConvertEntry, RejectsTextsWhoseNumberIsZero) {
   for (const char* text : {"", "0", "00", "0000000000", "abc", " ", "-", ".", "ＭＳ", "K47",
-                           "0e5", "&H", "&H0", "1e-999"}) {
+                           "0e5", "&H", "&H0", "1e-999", "０", "よん", "四七"}) {
     const EntryBands r = ConvertEntry(text);
     EXPECT_FALSE(r.accepted) << '"' << text << '"';
     EXPECT_FALSE(r.first);
