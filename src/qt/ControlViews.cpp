@@ -454,8 +454,18 @@ void TextBoxView::apply(const Scale& scale) {
   const QString model = q(box_.text());
   setMaxLength(box_.maxLength() > 0 ? std::max<int>(box_.maxLength(), int(model.size())) : 32767);
   setReadOnly(box_.readOnly());
+  if (inputMethod_ != box_.inputMethod()) {
+    inputMethod_ = box_.inputMethod();
+    // Tells an input method that holds the focus to ask again.
+    setAttribute(Qt::WA_InputMethodEnabled, inputMethod_ && !box_.readOnly());
+  }
   setFocusPolicy(box_.tabIndex() >= 0 ? Qt::StrongFocus : Qt::ClickFocus);
   if (text() != model) setText(model);
+}
+
+QVariant TextBoxView::inputMethodQuery(Qt::InputMethodQuery query) const {
+  if (query == Qt::ImEnabled && !inputMethod_) return false;
+  return QLineEdit::inputMethodQuery(query);
 }
 
 void TextBoxView::mousePressEvent(QMouseEvent* e) {

@@ -120,6 +120,9 @@ class TextBoxView : public QLineEdit, public ControlView {
   TextBoxView(TextBox& box, Renderer& renderer, QWidget* parent);
   QWidget* widget() override { return this; }
   void apply(const Scale& scale) override;
+  // A box without an input method says so when the desktop's input method asks: input methods
+  // such as Mozc ignore Qt::WA_InputMethodEnabled and every hint, but not this answer.
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  protected:
   void mousePressEvent(QMouseEvent*) override;
@@ -127,6 +130,7 @@ class TextBoxView : public QLineEdit, public ControlView {
 
  private:
   TextBox& box_;
+  bool inputMethod_ = true;
 };
 
 class ScrollBarView : public QScrollBar, public ControlView {

@@ -15,6 +15,7 @@
 #include "Form1.h"
 #include "Geometry.h"
 #include "QtPlatform.h"
+#include "QtTexts.h"
 #include "Renderer.h"
 #include "Views.h"
 
@@ -98,6 +99,7 @@ int runProgram(int argc, char** argv, const ProgramOptions& options) {
   QGuiApplication::setDesktopFileName(QStringLiteral(ZEN_APP_ID));
   QApplication::setQuitOnLastWindowClosed(false);  // the model decides when the program ends
   installFontSubstitutions();
+  installJapaneseQtTexts();
   const CaretRest caretRest;
 
   QtPlatform platform(DecideAppFolder(commandLine.folder));

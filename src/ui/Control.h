@@ -227,6 +227,10 @@ class TextBox : public Control {
 
   ZEN_PROPERTY(int, maxLength, setMaxLength) = 0;  // characters; 0 for no limit
   ZEN_PROPERTY(bool, readOnly, setReadOnly) = false;
+  // Whether the desktop's input method composes the box's text (kana to kanji, full-width digits).
+  // Off, every key reaches the box as itself whatever mode the input method is in: a number is
+  // converted key by key, never held back as an uncommitted composition.
+  ZEN_PROPERTY(bool, inputMethod, setInputMethod) = true;
 
  private:
   std::string text_;

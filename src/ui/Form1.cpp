@@ -288,6 +288,8 @@ void Form1::buildValuePanel() {
   entry.setFont(kValueFont);
   entry.setAlign(Align::Right);
   entry.setMaxLength(10);
+  // Every digit is converted as it is typed, also while a Japanese input method is on.
+  entry.setInputMethod(false);
   entry.setTabIndex(kTabEntry);
   entry.setAccessibleName("抵抗値 入力");
   entry.onChange = [this] { Text5_Change(); };

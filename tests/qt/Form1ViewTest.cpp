@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodQueryEvent>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+#include <QTranslator>
 #include <cstdlib>
 #include <memory>
 
@@ -11,6 +17,7 @@
 #include "Form1.h"
 #include "MDIForm1.h"
 #include "QtTestSupport.h"
+#include "QtTexts.h"
 #include "Renderer.h"
 #include "TempDir.h"
 
@@ -91,6 +98,51 @@ TEST_F(Form1ViewTest, TypingIntoTheEntryPaintsTheBands) {
   EXPECT_EQ(pixelAt(image, centreInWindow("Picture44")), 0x0000FFu);  // red
   EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Text2"))->text(), QStringLiteral("4.7"));
   if (const char* out = std::getenv("ZEN_SAVE_GRABS")) image.save(QString::fromLocal8Bit(out) + "/form1-4700.png");
+}
+
+// The entry box turns the desktop's input method away, so each digit arrives as its key; a box the
+// model leaves to the input method accepts it.
+TEST_F(Form1ViewTest, OnlyBoxesTheModelLeavesToTheInputMethodAcceptIt) {
+  for (const bool composes : {false, true}) {
+    if (composes) form().Text5().setInputMethod(true);
+    renderer->sync();
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(widget("Text5"), &query);
+    EXPECT_EQ(query.value(Qt::ImEnabled).toBool(), composes);
+  }
+}
+
+// Full-width digits that reach the entry (pasted, or committed by an input method) paint the bands
+// of their half-width twins, and the entry keeps them as they came.
+TEST_F(Form1ViewTest, PastedFullWidthDigitsPaintTheBandsWithoutABeep) {
+  QApplication::clipboard()->setText(QStringLiteral("４７００"));
+  qobject_cast<QLineEdit*>(widget("Text5"))->paste();
+  processEvents();
+  EXPECT_EQ(form().Text5().text(), "４７００");
+  EXPECT_EQ(form().Text1().text(), "4700");
+  EXPECT_EQ(platform->beeps, 0);
+}
+
+// Qt's own texts speak Japanese once its translation is installed, and stay English without it.
+TEST_F(Form1ViewTest, TextBoxMenusSpeakJapaneseWhereQtsTranslationIsInstalled) {
+  const struct {
+    QString folder;
+    QStringList texts;  // each action's text begins so
+  } cases[] = {
+      {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+       {"元に戻す", "やり直す", "切り取り", "コピー", "貼り付け", "削除", "すべてを選択"}},
+      {folder.path().c_str(), {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "Delete", "Select All"}}};
+  for (const auto& c : cases) {
+    QTranslator* translator = qt::installJapaneseQtTexts(c.folder);
+    EXPECT_EQ(translator != nullptr, c.texts.front() == "元に戻す");
+    const std::unique_ptr<QMenu> menu(qobject_cast<QLineEdit*>(widget("Text5"))->createStandardContextMenu());
+    QStringList texts;
+    for (QAction* a : menu->actions()) {
+      if (!a->isSeparator()) texts << a->text().left(c.texts.value(int(texts.size())).size());
+    }
+    EXPECT_EQ(texts, c.texts);
+    delete translator;  // uninstalls it
+  }
 }
 
 TEST_F(Form1ViewTest, ClickOnASwatchOptionReachesTheModel) {
