@@ -1,6 +1,9 @@
 // The zenweb module: the browser control on Qt WebEngine. Loaded on the first opening of the
 // browser; the calculator itself never links Qt WebEngine.
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMetaObject>
 #include <QPointer>
 #include <QString>
@@ -47,10 +50,37 @@ QWebEngineProfile* sharedProfile() {
   return profile;
 }
 
+// The page's own menu offers only what makes sense on the bundled pages, in the program's
+// language: back, forward, reload, and copy while text is selected. The engine's menu would also
+// offer to save the page and to show its source, in English (Qt has no Japanese for the engine).
+class PageView final : public QWebEngineView {
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    struct Item {
+      QWebEnginePage::WebAction action;
+      const char* text;
+    };
+    static constexpr Item kItems[] = {{QWebEnginePage::Back, "戻る"},
+                                      {QWebEnginePage::Forward, "進む"},
+                                      {QWebEnginePage::Reload, "再読み込み"},
+                                      {QWebEnginePage::Copy, "コピー"}};
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("pageMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const Item& item : kItems) {
+      if (item.action == QWebEnginePage::Copy && !hasSelection()) continue;
+      QAction* action = pageAction(item.action);
+      action->setText(QString::fromUtf8(item.text));
+      menu->addAction(action);
+    }
+    menu->popup(event->globalPos());
+  }
+};
+
 class WebEngineBrowser final : public WebBrowser {
  public:
   explicit WebEngineBrowser(EngineDispatch dispatch) : dispatch_(std::move(dispatch)) {
-    view_ = new QWebEngineView;
+    view_ = new PageView;
     view_->setPage(new TrustedPage(sharedProfile(), view_, [alive = alive_, this](const QUrl& url) {
       if (!*alive) return;
       // Nothing loads: a request of the window's own no longer counts as loading.

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolBar>
@@ -213,6 +214,20 @@ TEST_F(BrowserWebTest, BackWithNothingToGoBackToLeavesThePageAsItWas) {
   EXPECT_TRUE(waitUntil([&] { return !b.timTimer().enabled(); }, kEventTimeoutMs));
   EXPECT_EQ(QString::fromStdString(b.caption()), kHomeTitle);
   EXPECT_EQ(page()->property("url").toUrl(), QUrl(QString::fromUtf8(kHomePageAddress.data())));
+}
+
+// The page's own menu: back, forward and reload, in Japanese (copy too while text is selected);
+// nothing to save the page or show its source.
+TEST_F(BrowserWebTest, ThePagesMenuOffersBackForwardAndReloadInJapanese) {
+  openAtHome();
+  // A right click on the engine's own widget: the engine asks the view for its menu.
+  QTest::mouseClick(page()->focusProxy(), Qt::RightButton, {}, page()->rect().center());
+  QMenu* menu = nullptr;
+  ASSERT_TRUE(waitUntil([&] { return (menu = page()->findChild<QMenu*>(QStringLiteral("pageMenu"))); }, kEventTimeoutMs));
+  QStringList texts;
+  for (QAction* a : menu->actions()) texts << a->text();
+  EXPECT_EQ(texts, QStringList({"戻る", "進む", "再読み込み"}));
+  menu->close();
 }
 
 TEST_F(BrowserWebTest, ToolbarHasSixPicturedButtonsWithTheirTooltips) {
