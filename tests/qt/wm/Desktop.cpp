@@ -36,7 +36,8 @@ using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
 // Starts a program with its output in a log file. It is stopped with the test process, however
 // that ends, so no server is ever left behind.
-pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>& environment, const fs::path& log) {
+pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>& environment, const fs::path& log,
+            bool ownGroup = false) {
   std::vector<char*> argv;
   for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
@@ -49,6 +50,7 @@ pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>
   if (pid == 0) {
     ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (::getppid() != parent) ::_exit(1);
+    if (ownGroup) ::setpgid(0, 0);
     if (out >= 0) {
       ::dup2(out, STDOUT_FILENO);
       ::dup2(out, STDERR_FILENO);
@@ -57,6 +59,7 @@ pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>
     ::_exit(127);
   }
   if (out >= 0) ::close(out);
+  if (ownGroup && pid > 0) ::setpgid(pid, pid);  // either side may come first
   return pid;
 }
 
@@ -138,6 +141,10 @@ Desktop::Desktop(const fs::path& folder) : folder_(folder) {
 }
 
 Desktop::~Desktop() {
+  for (pid_t group : sessionGroups_) {
+    ::kill(-group, SIGTERM);
+    ::waitpid(group, nullptr, 0);
+  }
   stop(manager_);
   stop(server_);
 }
@@ -161,6 +168,11 @@ bool Desktop::startWindowManager() {
     pause(20);
   }
   return true;
+}
+
+void Desktop::startSessionProgram(const std::vector<std::string>& args, const std::string& name) {
+  const pid_t pid = spawn(args, currentEnvironment(), folder_ / (name + ".log"), true);
+  if (pid > 0) sessionGroups_.push_back(pid);
 }
 
 namespace {

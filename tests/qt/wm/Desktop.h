@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -27,11 +28,16 @@ class Desktop {
   bool serverRunning() const { return server_ > 0; }
   // Starts openbox and waits until it manages the screen; false (with its log on stderr) otherwise.
   bool startWindowManager();
+  // Starts a program of the session (a message bus, an input method) in a process group of its
+  // own, its output in the folder's NAME.log. The group, with every helper the program started
+  // (Mozc's server), is stopped with the desktop.
+  void startSessionProgram(const std::vector<std::string>& args, const std::string& name);
 
  private:
   std::filesystem::path folder_;
   pid_t server_ = -1;
   pid_t manager_ = -1;
+  std::vector<pid_t> sessionGroups_;
 };
 
 // The window manager's frame around a top-level widget, in screen pixels: its title bar and borders
