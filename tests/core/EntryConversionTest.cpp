@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Two blanks give a prefix of 0 but the whole text still reads as 7.
         EntryCase{"  7", 0, 0, 1, PrefixRow::OneDigit, 0, 3, "0"},
         // Lengths count characters, not bytes.
-        EntryCase{"4７", 4, 7, 0, PrefixRow::TwoDigits, 47, 2, "47"},
+        EntryCase{"4Ω", 4, 0, 0, PrefixRow::OneDigit, 4, 2, "40"},
         EntryCase{"47Ω", 4, 7, 1, PrefixRow::TwoDigits, 47, 3, "470"},
         EntryCase{"47ＫΩ", 4, 7, 2, PrefixRow::TwoDigits, 47, 4, "4700"},
         // Huge exponents make an infinite entry number, which is not 0.
