@@ -16,8 +16,7 @@ void AuxWindow::closeAndReturn() {
   App& a = app();
   a.closeWindow(*this);
   a.setAuxWindowFlag(kAuxClosed);
-  Form1& main = a.form1();
-  main.setFocus(main.Text5());
+  a.returnFocusFrom(*this);
 }
 
 CommandButton& AuxWindow::addCloseButton(std::string caption, int left, int top, int width, Rgb back) {
@@ -29,6 +28,8 @@ CommandButton& AuxWindow::addCloseButton(std::string caption, int left, int top,
   button.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
   button.setPicture(":/assets/button-face.svg");
   button.setTabIndex(0);
+  // Escape closes the window as the button does.
+  button.setCancel(true);
   return button;
 }
 

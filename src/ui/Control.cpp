@@ -38,6 +38,8 @@ std::string Control::readerName() const {
     const auto colour = colourOfDisplay(backColour());
     return colourNamePrefix() + " " + (colour ? std::string(nameText(*colour)) : std::string("不明"));
   }
+  // A control without a role says nothing, whatever its caption shows.
+  if (readerRole() == Role::None) return accessibleName();
   return accessibleName().empty() ? caption() : accessibleName();
 }
 

@@ -247,6 +247,11 @@ class PictureBox : public Control {
   void cls();
   void print(std::string line);
 
+  // A page a reader reads as text (the help): all its lines, not only those printed now, and the
+  // line the reader is on.
+  ZEN_PROPERTY(std::vector<std::string>, readerLines, setReaderLines);
+  ZEN_PROPERTY(int, readerLine, setReaderLine) = 0;
+
  private:
   std::vector<std::string> lines_;
 };

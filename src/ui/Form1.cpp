@@ -223,6 +223,9 @@ void Form1::buildSelectors() {
       option.setBounds(120, 120, 255, 255);
       option.setBackColour(display);
       option.setAccessibleName(optionAccessibleName(f.group, colour));
+      // Its place in the group, as a reader says it: "10個中 5番目".
+      option.setAccessibleDescription(std::to_string(range.last - range.first + 1) + "個中 " +
+                                      std::to_string(n - range.first + 1) + "番目");
       // One tab stop per selector: Tab lands on the chosen colour, the arrow keys move along.
       option.setGroup(group);
       option.setTabIndex(kTabFirstSelector + group - 1);
@@ -259,6 +262,9 @@ void Form1::buildSelectors() {
       l.setFont(kDefault9);
       l.setTransparent(true);
       l.setAutoSize(true);
+      // The initials and numbers under the colours say nothing a reader has not heard in each
+      // option's name.
+      l.setRole(Role::None);
     };
     if (f.group == BandGroup::First) {
       legend("Label11",
@@ -402,6 +408,7 @@ void Form1::buildMemoryPanel() {
     button.setTabIndex(kTabFirstSlot + k);
     button.setAccessibleName(std::string("色帯値保存 ") + static_cast<char>('A' + k));
     button.onClick = [this, k] { StoreSlot(k); };
+    slotButtons_[static_cast<std::size_t>(k)] = &button;
   }
 }
 
@@ -539,6 +546,8 @@ void Form1::Form_Load() {
   selectResetOptions();
   paintResetBands();
   RestoreSlots();
+  // The start-up's own choices are not the user's: a reader hears of the next change.
+  takeAnnouncement();
 }
 
 void Form1::Timer2_Timer() { recordPosition(entry::kMainTop, entry::kMainLeft); }

@@ -3,11 +3,13 @@
 // memory panel, the clock and the command buttons. Its handlers live in several files by topic:
 // Form1.cpp (layout, start-up, position, Quit), Form1Bands.cpp (colour selection and the value),
 // Form1Entry.cpp (the typed value), Form1Slots.cpp (memory slots and CLS), Form1Clock.cpp (the
-// clock), Form1Commands.cpp (the buttons that open the help, chart and about windows) and
-// Form1Browser.cpp (the W E V button and the homepage link).
+// clock), Form1Commands.cpp (the buttons that open the help, chart and about windows),
+// Form1Browser.cpp (the W E V button and the homepage link) and Form1Reader.cpp (what a screen
+// reader hears of the value and the slots).
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "ColourTable.h"
@@ -70,6 +72,15 @@ class Form1 : public Window {
   // Clock.
   void Timer1_Timer();
 
+  // What a screen reader hears once the user's action is over: the bands that changed besides the
+  // one the user chose, then the value ("1帯 紫、7 Ω ±5%"); or what the action announced itself
+  // (a slot stored, CLS).
+  std::string takeAnnouncement() override;
+  // The value and tolerance as a reader hears them: "4.7 KΩ ±5%"; "値なし ±5%" without a value.
+  std::string valueForReader() const;
+  // What memory slot k holds, as its button describes it: "4.7KΩ 黄 紫 赤 金", or "空き".
+  std::string slotForReader(int k) const;
+
   // Commands that open the other windows, and the homepage link.
   void Command7_Click();
   void Command8_Click();
@@ -107,6 +118,7 @@ class Form1 : public Window {
   Timer& Timer2() const { return *timer2_; }
   // Memory slot k (0 = A .. 4 = E).
   Label& slotLabel(int k) const { return *slotLabels_.at(static_cast<std::size_t>(k)); }
+  CommandButton& slotButton(int k) const { return *slotButtons_.at(static_cast<std::size_t>(k)); }
   PictureBox& slotBand(int k, int band) const {
     return *slotBands_.at(static_cast<std::size_t>(k)).at(static_cast<std::size_t>(band));
   }
@@ -125,6 +137,11 @@ class Form1 : public Window {
   void selectResetOptions();
   // The common end of CLS and a press on the entry: reset bands, no values, an empty entry.
   void startOver();
+  // Asks for the value to be announced when the action is over. chosen is the band of the option
+  // the user chose, whose name a reader has just heard; none for a typed value.
+  void announceValue(std::optional<Band> chosen);
+  // The four painted bands by colour name: "黄 紫 赤 金".
+  std::string bandsForReader() const;
 
   std::array<OptionButton*, kOptionCount> options_{};
   std::array<PictureBox*, kOptionCount> swatches_{};
@@ -132,11 +149,16 @@ class Form1 : public Window {
   std::array<Label*, 4> bandLabels_{};
   std::array<TextBox*, 5> text_{};
   std::array<Label*, 5> slotLabels_{};
+  std::array<CommandButton*, 5> slotButtons_{};
   std::array<std::array<PictureBox*, 4>, 5> slotBands_{};
   Label* label25_ = nullptr;
   Label* label29_ = nullptr;
   Timer* timer1_ = nullptr;
   Timer* timer2_ = nullptr;
+  bool valueAnnounced_ = false;
+  std::optional<Band> chosenBand_;
+  // The band colours a reader last heard of.
+  std::array<Rgb, 4> announcedBands_{};
 };
 
 }  // namespace zen

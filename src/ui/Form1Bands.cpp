@@ -106,6 +106,7 @@ void Form1::Option1_Click() {
   paintResetBands();
   blankValueTexts();
   setFocus(Text5());
+  announceValue(Band::First);
 }
 
 void Form1::firstBandChoice(int digit) {
@@ -116,6 +117,7 @@ void Form1::firstBandChoice(int digit) {
   paintBand(Band::First, *colourOfDigit(digit));
   SecondDigit = static_cast<std::int16_t>(ReadSecondBand());
   ComputeValue(FirstDigitTens, SecondDigit);
+  announceValue(Band::First);
 }
 
 void Form1::Option11_Click() {
@@ -129,6 +131,7 @@ void Form1::Option11_Click() {
     FirstDigitTens = static_cast<std::int16_t>(ReadFirstBand());
   }
   ComputeValue(FirstDigitTens, SecondDigit);
+  announceValue(Band::Second);
 }
 
 void Form1::secondBandChoice(int digit) {
@@ -150,6 +153,7 @@ void Form1::secondBandChoice(int digit) {
     option(kMultiplierGold).select();
   }
   ComputeValue(FirstDigitTens, SecondDigit);
+  announceValue(Band::Second);
 }
 
 void Form1::multiplierChoice(BandColour colour) {
@@ -164,6 +168,7 @@ void Form1::multiplierChoice(BandColour colour) {
   } else {
     ComputeValue(FirstDigitTens, SecondDigit);
   }
+  announceValue(Band::Multiplier);
 }
 
 void Form1::toleranceChoice(BandColour colour) {
@@ -173,6 +178,7 @@ void Form1::toleranceChoice(BandColour colour) {
   option(own).select();
   clearGroupExcept(BandGroup::Tolerance, {own});
   bandLabel(Band::Tolerance).setCaption(std::string(nameText(colour)));
+  announceValue(Band::Tolerance);
 }
 
 // Pressing on a multiplier empties the typed value: the bands no longer come from it.

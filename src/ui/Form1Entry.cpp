@@ -19,6 +19,7 @@ void Form1::Text5_Change() {
   if (!r.accepted) {
     Text5().setText("");  // runs this handler again for the empty text when it was not empty
     app().platform().beep();
+    announceValue(std::nullopt);
     return;
   }
   if (r.row == PrefixRow::TwoDigits) {
@@ -41,6 +42,8 @@ void Form1::Text5_Change() {
     option(*optionOf(BandGroup::Multiplier, colour)).select();
     paintBand(Band::Multiplier, colour);
   }
+  // Whatever the selections above announced, a typed value is heard with every band it changed.
+  announceValue(std::nullopt);
 }
 
 // A press on the entry box clears it and the bands, ready for a new number.
@@ -49,6 +52,7 @@ void Form1::Text5_MouseDown() {
   Text5().setBackColour(kEntryBack);
   for (BandGroup g : kBandGroups) clearGroupExcept(g, {1, 11, 31, 39});
   startOver();
+  announceValue(std::nullopt);
 }
 
 }  // namespace zen

@@ -34,6 +34,8 @@ void Form1::StoreSlot(int slot) {
   for (int b = 0; b < 4; ++b) {
     slotBand(slot, b).setBackColour(storedColour(a.savedValues().get(entry::slotBand(slot, b))));
   }
+  slotButton(slot).setAccessibleDescription(slotForReader(slot));
+  announce(std::string("メモリ") + static_cast<char>('A' + slot) + "に保存 " + slotForReader(slot));
 }
 
 void Form1::RestoreSlots() {
@@ -41,17 +43,20 @@ void Form1::RestoreSlots() {
   for (int k = 0; k < entry::kSlotCount; ++k) {
     slotLabel(k).setCaption(values.get(entry::slotValue(k)));
     for (int b = 0; b < 4; ++b) slotBand(k, b).setBackColour(storedColour(values.get(entry::slotBand(k, b))));
+    slotButton(k).setAccessibleDescription(slotForReader(k));
   }
 }
 
 void Form1::Command11_Click() {
   app().platform().beep();
+  const std::string cleared = "消去 " + bandsForReader() + " " + valueForReader();
   option(1).select();
   for (int n = 2; n <= 20; ++n) option(n).clear();
   option(21).select();
   for (int n = 22; n <= 32; ++n) option(n).clear();
   startOver();
   setFocus(Text5());
+  announce(cleared);
 }
 
 }  // namespace zen

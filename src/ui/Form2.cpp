@@ -59,6 +59,10 @@ std::string chartDescription() {
 
 Form2::Form2(App& app) : AuxWindow(app, "Form2") {
   setCaption("ZENTARIO");
+  // A reader hears the chart's title and its rows as the window opens.
+  setReaderName("色帯表");
+  setDialog(true);
+  setReaderDescription(chartDescription());
   setClientSize(4950, 6270);
   setBackColour(kChartWindowBack);
   setBorder(BorderStyle::FixedDialog);

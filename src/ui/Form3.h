@@ -1,6 +1,7 @@
 #pragma once
 // The help viewer: the help text page by page, 31 lines at a time, with a scroll bar beside the
-// page, a HELP END button and a timer that records where the user moved the window.
+// page, a HELP END button and a timer that records where the user moved the window. A reader gets
+// the whole text as read-only lines, on the page's first line.
 
 #include "AuxWindow.h"
 #include "Control.h"
@@ -19,6 +20,14 @@ class Form3 : public AuxWindow {
 
   // Shows the page that starts at the scroll bar's value.
   void VScroll1_Change();
+
+  // The keys that read the page: each moves the scroll bar as its arrows, its trough and its ends
+  // do, and the reader's line is the page's first. On the last page, where the bar goes no further,
+  // Down, Page Down and End go on to the text's last line, and Up comes back to the page's first.
+  enum class ReadKey { LineUp, LineDown, PageUp, PageDown, Top, Bottom };
+  void readKey(ReadKey key);
+  // A reader moved to a line (reading on, or to a line it was asked for): the page scrolls to show it.
+  void readerMovedTo(int line);
   // Records the window's position in entries 28 and 29.
   void Timer1_Timer();
   // HELP END.
@@ -35,6 +44,9 @@ class Form3 : public AuxWindow {
   Timer& Timer1() const { return *timer1_; }
 
  private:
+  // Scrolls the bar and puts the reader on the page's first line.
+  void scrollTo(int top);
+
   PictureBox* page_ = nullptr;
   ScrollBar* scroll_ = nullptr;
   Timer* timer1_ = nullptr;

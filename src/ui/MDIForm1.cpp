@@ -37,7 +37,7 @@ void MDIForm1::closeBoxPressed() {
   RecordFramePosition(*this);
   a.setAuxWindowFlag(kAuxClosed);
   unload();
-  a.form1().setFocus(a.form1().Text5());
+  a.returnFocusFrom(*this);
 }
 
 void MDIForm1::unload() {

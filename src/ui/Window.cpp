@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "App.h"
 #include "Numbers.h"
@@ -74,6 +75,34 @@ void Window::setFont(Font f) {
   font_ = std::move(f);
   touch();
 }
+
+void Window::setReaderName(std::string name) {
+  readerName_ = std::move(name);
+  touch();
+}
+
+void Window::setReaderDescription(std::string description) {
+  readerDescription_ = std::move(description);
+  touch();
+}
+
+std::string Window::readerDescription() const {
+  if (!readerDescription_.empty() || !dialog_) return readerDescription_;
+  std::string text;
+  for (const auto& c : controls_) {
+    if (c->kind() != ControlKind::Label || c->caption().empty() || !c->usable()) continue;
+    if (!text.empty()) text += '\n';
+    text += c->readerName();
+  }
+  return text;
+}
+
+void Window::setDialog(bool dialog) {
+  dialog_ = dialog;
+  touch();
+}
+
+std::string Window::takeAnnouncement() { return std::exchange(announcement_, std::string()); }
 
 void Window::show() {
   if (shown_) return;

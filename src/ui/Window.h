@@ -79,6 +79,28 @@ class Window {
   Font font() const { return font_; }
   void setFont(Font f);
 
+  // What a screen reader calls the window when that is not its caption (the chart's title bar says
+  // "ZENTARIO"), what it tells of the window's content when the window opens, and whether it is a
+  // dialog, whose content a reader reads out as the focus enters it. A dialog without a
+  // description of its own is described by its labels, in order.
+  const std::string& readerName() const { return readerName_.empty() ? caption_ : readerName_; }
+  void setReaderName(std::string name);
+  std::string readerDescription() const;
+  void setReaderDescription(std::string description);
+  bool dialog() const { return dialog_; }
+  void setDialog(bool dialog);
+
+  // The control of another window that opened this one (a button or link of the calculator, which
+  // lives for the whole run): closing the window hands the keyboard back to it.
+  Control* opener() const { return opener_; }
+  void setOpener(Control& c) { opener_ = &c; }
+
+  // What a screen reader is told of the user's last action: the renderer takes it once the action
+  // is over. Handlers run nested, the outermost last, so a later announcement of the same action
+  // replaces an earlier one and the reader hears the final state once.
+  void announce(std::string text) { announcement_ = std::move(text); }
+  virtual std::string takeAnnouncement();
+
   bool shown() const { return shown_; }
   void show();
   void hide();
@@ -167,6 +189,11 @@ class Window {
   bool maxButton_ = false;
   std::string icon_;
   Font font_{};
+  std::string readerName_;
+  std::string readerDescription_;
+  bool dialog_ = false;
+  Control* opener_ = nullptr;
+  std::string announcement_;
   bool shown_ = false;
   std::uint64_t raiseRequests_ = 0;
   Control* focus_ = nullptr;

@@ -17,6 +17,8 @@ frmAbout::frmAbout(App& app) : AuxWindow(app, "frmAbout") {
   setBackColour(kAboutBack);
   setBorder(BorderStyle::FixedDialog);
   setFont(Font{"ＭＳ Ｐゴシック", 9, false, false});
+  // A reader hears the box's texts as it opens.
+  setDialog(true);
 
   auto& icon = add<PictureBox>("picIcon");
   icon.setBounds(240, 240, 540, 540);

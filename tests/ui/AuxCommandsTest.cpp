@@ -39,7 +39,7 @@ TEST_F(AuxCommandsTest, ChartTwiceOpensBelowTheCalculatorThenCloses) {
   chart();
   EXPECT_EQ(app.find<Form2>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
-  EXPECT_TRUE(focusOnEntry());
+  EXPECT_TRUE(focusOn("Command7"));
 }
 
 TEST_F(AuxCommandsTest, HelpOpensAt380Down50RightAndClosesOnTheNextPress) {
@@ -55,7 +55,7 @@ TEST_F(AuxCommandsTest, HelpOpensAt380Down50RightAndClosesOnTheNextPress) {
   help();
   EXPECT_EQ(app.find<Form3>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
-  EXPECT_TRUE(focusOnEntry());
+  EXPECT_TRUE(focusOn("Command8"));
 }
 
 TEST_F(AuxCommandsTest, AboutOpensAt450Down120RightWithItsDescription) {
@@ -72,7 +72,7 @@ TEST_F(AuxCommandsTest, AboutOpensAt450Down120RightWithItsDescription) {
   about();
   EXPECT_EQ(app.find<frmAbout>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
-  EXPECT_TRUE(focusOnEntry());
+  EXPECT_TRUE(focusOn("Command10"));
 }
 
 TEST_F(AuxCommandsTest, ChartThenHelpClosesTheChartOnlyAndTheNextHelpOpens) {
@@ -81,7 +81,7 @@ TEST_F(AuxCommandsTest, ChartThenHelpClosesTheChartOnlyAndTheNextHelpOpens) {
   EXPECT_EQ(app.find<Form2>(), nullptr);
   EXPECT_EQ(app.find<Form3>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
-  EXPECT_TRUE(focusOnEntry());
+  EXPECT_TRUE(focusOn("Command8"));
 
   help();
   EXPECT_NE(app.find<Form3>(), nullptr);
@@ -188,8 +188,9 @@ TEST_F(AuxCommandsTest, PlacementFollowsTheRecordedPositionWhateverItHolds) {
   }
 }
 
-// Each window's own close button and its title bar's close box end the same way.
-TEST_F(AuxCommandsTest, CloseButtonsAndCloseBoxesResetTheFlagAndFocusTheEntry) {
+// Each window's own close button and its title bar's close box end the same way, with the keyboard
+// back on the button that opened the window.
+TEST_F(AuxCommandsTest, CloseButtonsAndCloseBoxesResetTheFlagAndFocusTheOpener) {
   struct Case {
     const char* opener;
     std::function<Window*(App&)> find;
@@ -212,7 +213,7 @@ TEST_F(AuxCommandsTest, CloseButtonsAndCloseBoxesResetTheFlagAndFocusTheEntry) {
       }
       EXPECT_EQ(c.find(app), nullptr) << c.opener << (closeBox ? " close box" : " button");
       EXPECT_TRUE(flagIs(kAuxClosed)) << c.opener;
-      EXPECT_TRUE(focusOnEntry()) << c.opener;
+      EXPECT_TRUE(focusOn(c.opener)) << c.opener;
       // The next press opens the window again at once.
       press(c.opener);
       EXPECT_NE(c.find(app), nullptr) << c.opener;
@@ -220,6 +221,24 @@ TEST_F(AuxCommandsTest, CloseButtonsAndCloseBoxesResetTheFlagAndFocusTheEntry) {
     }
   }
   EXPECT_EQ(platform.endProgramCalls(), 0);
+}
+
+// What a reader hears as each window opens: its name (the chart's is not its caption) and content.
+TEST_F(AuxCommandsTest, ChartAndAboutAreDialogsReadOutAsTheyOpen) {
+  chart();
+  const Form2& c = *app.find<Form2>();
+  EXPECT_EQ(c.caption(), "ZENTARIO");
+  EXPECT_EQ(c.readerName(), "色帯表");
+  EXPECT_TRUE(c.dialog());
+  EXPECT_EQ(c.readerDescription(), chartDescription());
+  chart();
+  about();
+  const frmAbout& a = *app.find<frmAbout>();
+  EXPECT_EQ(a.readerName(), "ﾊﾞｰｼﾞｮﾝ情報");
+  EXPECT_TRUE(a.dialog());
+  EXPECT_EQ(a.readerDescription(), "色帯抵抗\nVer 1.95\n" + std::string(kAboutDescription) +
+                                       "\nＰＣのシステムは下記コマンド（Ｓ）で確認して下さい\n" +
+                                       a.get<Label>("lblDisclaimer").caption());
 }
 
 // With the calculator closed by its own close box, the last auxiliary window's close ends the run.

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Form1Fixture.h"
@@ -30,6 +32,8 @@ TEST_F(ReaderTest, EveryKindOfControlHasItsRoleAndName) {
       // Pieces of the drawings and the swatches around the options say nothing by themselves.
       {"Picture5", Role::None, ""},                   {"Picture39", Role::None, ""},
       {"Line1", Role::None, ""},
+      // Nor do the rows of initials and digits under the options: each option's name says it.
+      {"Label11", Role::None, ""},                    {"Label12", Role::None, ""},
   };
   for (const auto& c : cases) {
     const Control* control = form().find(c.control);
@@ -37,6 +41,37 @@ TEST_F(ReaderTest, EveryKindOfControlHasItsRoleAndName) {
     EXPECT_EQ(control->readerRole(), c.role) << c.control;
     EXPECT_EQ(control->readerName(), c.name) << c.control;
   }
+  // Options tell their place in the group.
+  EXPECT_EQ(form().option(5).readerDescription(), "10個中 5番目");
+  EXPECT_EQ(form().option(41).readerDescription(), "9個中 9番目");
+}
+
+// One announcement per action, taken when the action is over: the bands that changed besides the
+// one chosen, then the value; the slots and CLS say what they did.
+TEST_F(ReaderTest, EachActionAnnouncesItsOutcomeOnce) {
+  const std::pair<std::function<void()>, const char*> steps[] = {
+      {[] {}, ""},  // the start-up's own choices are not announced
+      {[&] { form().arrowKey(form().option(1), +1); }, "1 Ω ±5%"},
+      {[&] { form().Timer1().tick(); }, ""},
+      {[&] { click(1); }, "値なし ±5%"},
+      // A second band after a black first one: the digit moves to the first band.
+      {[&] { click(secondOption(7)); }, "1帯 紫、7 Ω ±5%"},
+      {[&] { click(toleranceOption(C::Silver)); }, "7 Ω ±10%"},
+      {[&] { form().Command11_Click(); }, "消去 紫 黒 金 銀 7 Ω ±10%"},
+      // A typed value is heard with every band it set.
+      {[&] { form().Text5().userEdit("4700"); }, "1帯 黄、2帯 紫、3帯 赤、4.7 KΩ ±5%"},
+      {[&] { form().Text5().userEdit("47"); }, "3帯 黒、47 Ω ±5%"},
+      {[&] { form().Text5().userEdit("4"); }, "2帯 黒、3帯 金、4 Ω ±5%"},
+      {[&] { form().Text5().userEdit("a"); }, "値なし ±5%"},  // refused: the entry empties, the bands stay
+      {[&] { form().Text5().userEdit("4700"); }, "2帯 紫、3帯 赤、4.7 KΩ ±5%"},
+      {[&] { press("Command2"); }, "メモリAに保存 4.7KΩ 黄 紫 赤 金"},
+  };
+  for (const auto& [act, heard] : steps) {
+    act();
+    EXPECT_EQ(form().takeAnnouncement(), heard);
+  }
+  EXPECT_EQ(form().slotButton(0).readerDescription(), "4.7KΩ 黄 紫 赤 金");
+  EXPECT_EQ(form().slotButton(1).readerDescription(), "空き");
 }
 
 TEST_F(ReaderTest, PaintedBandsAreNamedByTheColourTheyShow) {
