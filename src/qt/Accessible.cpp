@@ -2,7 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QTimer>
 #include <QWidget>
+#include <algorithm>
+#include <tuple>
 
 #include "Control.h"
 #include "ControlViews.h"
@@ -33,11 +36,26 @@ QAccessible::Role toQt(Role r) {
   return QAccessible::Client;
 }
 
+ReaderListener& listener() {
+  static ReaderListener l;
+  return l;
+}
+
+bool someoneListens() { return QAccessible::isActive() || listener(); }
+
+void send(QAccessibleEvent& event) {
+  if (listener()) {
+    listener()(event);
+  } else {
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
 bool checkedOption(const Control& c) {
   return c.kind() == ControlKind::OptionButton && static_cast<const OptionButton&>(c).value();
 }
 
-// A painted view, described by its control.
+// A painted view or a text box, described by its control.
 class ControlAccessible : public QAccessibleWidget {
  public:
   explicit ControlAccessible(QWidget* w) : QAccessibleWidget(w) {}
@@ -53,6 +71,7 @@ class ControlAccessible : public QAccessibleWidget {
     switch (t) {
       case QAccessible::Name: return q(v->control().readerName());
       case QAccessible::Description: return q(v->control().readerDescription());
+      case QAccessible::Value: return source() ? source()->readerText() : QString();
       default: return QAccessibleWidget::text(t);
     }
   }
@@ -69,6 +88,12 @@ class ControlAccessible : public QAccessibleWidget {
       s.focusable = c.usable();
     }
     if (c.readerRole() == Role::Link) s.linked = true;
+    if (const ReaderText* t = source()) {
+      s.readOnly = c.kind() != ControlKind::TextBox || static_cast<const TextBox&>(c).readOnly();
+      s.editable = !s.readOnly;
+      s.multiLine = t->readerMultiLine();
+      s.selectableText = true;
+    }
     return s;
   }
 
@@ -86,49 +111,144 @@ class ControlAccessible : public QAccessibleWidget {
     QAccessibleWidget::doAction(name);
   }
 
- private:
+ protected:
   // Looked up afresh each time: while the widget is being destroyed the cast finds no view, and a
   // view whose window has closed no longer reads the model.
   ControlView* view() const {
     auto* v = dynamic_cast<ControlView*>(object());
     return v && !v->detached() ? v : nullptr;
   }
+  ReaderText* source() const { return dynamic_cast<ReaderText*>(view()); }
 };
 
-// A window: a frame named by its caption; a window inside the browser's frame is a pane, named
-// the same way.
+// A view read as text. Its text-attribute run is the whole text: Qt 6.4's line edit reports an
+// empty run at every offset, and Orca 43, joining the runs, reads one character short ("470" for
+// 4700). The text has no attributes a reader would announce.
+class TextAccessible : public ControlAccessible, public QAccessibleTextInterface {
+ public:
+  using ControlAccessible::ControlAccessible;
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return ControlAccessible::interface_cast(t);
+  }
+
+  void selection(int index, int* start, int* end) const override {
+    *start = *end = 0;
+    if (index == 0 && selectionCount() == 1) std::tie(*start, *end) = source()->readerSelection();
+  }
+  int selectionCount() const override {
+    const ReaderText* t = source();
+    return t && t->readerSelection().first != t->readerSelection().second ? 1 : 0;
+  }
+  void addSelection(int start, int end) override { setSelection(0, start, end); }
+  void removeSelection(int) override { setSelection(0, cursorPosition(), cursorPosition()); }
+  void setSelection(int, int start, int end) override {
+    if (ReaderText* t = source()) t->selectForReader(bounded(start), bounded(end));
+  }
+  int cursorPosition() const override { return source() ? source()->readerCaret() : 0; }
+  void setCursorPosition(int position) override {
+    if (ReaderText* t = source()) t->moveReaderCaret(bounded(position));
+  }
+  QString text(int start, int end) const override {
+    start = bounded(start);
+    return all().mid(start, std::max(0, bounded(end) - start));
+  }
+  QString text(QAccessible::Text t) const override { return ControlAccessible::text(t); }
+  int characterCount() const override { return int(all().size()); }
+  QRect characterRect(int offset) const override {
+    const ReaderText* t = source();
+    const QRect r = t ? t->readerCharacterRect(offset) : QRect();
+    return r.isEmpty() ? QRect() : QRect(widget()->mapToGlobal(r.topLeft()), r.size());
+  }
+  int offsetAtPoint(const QPoint& point) const override {
+    ReaderText* t = source();
+    return t ? t->readerOffsetAt(widget()->mapFromGlobal(point)) : -1;
+  }
+  void scrollToSubstring(int start, int) override {
+    if (ReaderText* t = source(); t && t->readerMultiLine()) t->moveReaderCaret(bounded(start));
+  }
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+
+ private:
+  QString all() const { return source() ? source()->readerText() : QString(); }
+  int bounded(int offset) const { return std::clamp(offset, 0, characterCount()); }
+};
+
+// A window: a frame (a dialog where the model says so) named as the model says; a window inside
+// the browser's frame is a pane, named the same way.
 class WindowAccessible : public QAccessibleWidget {
  public:
   explicit WindowAccessible(QWidget* w)
       : QAccessibleWidget(w, w->isWindow() ? QAccessible::Window : QAccessible::Pane) {}
+  QAccessible::Role role() const override {
+    const Window* w = model();
+    return w && w->dialog() && widget()->isWindow() ? QAccessible::Dialog : QAccessibleWidget::role();
+  }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return widget()->windowTitle();
+    const Window* w = model();
+    if (t == QAccessible::Name) return w ? q(w->readerName()) : widget()->windowTitle();
+    if (t == QAccessible::Description && w) return q(w->readerDescription());
     return QAccessibleWidget::text(t);
+  }
+
+ private:
+  const Window* model() const {
+    auto* v = dynamic_cast<WindowView*>(object());
+    return v && !v->detached() ? &v->window() : nullptr;
+  }
+};
+
+// The window's notification: never on the screen, it tells its text by saying that it was shown.
+class Announcer : public QWidget {
+ public:
+  explicit Announcer(QWidget* window) : QWidget(window) {
+    setObjectName(QStringLiteral("announcement"));
+    hide();
+    timer_.setSingleShot(true);
+    timer_.setInterval(kAnnouncementDelayMs);
+    QObject::connect(&timer_, &QTimer::timeout, this, [this] {
+      text_ = take_();
+      if (text_.isEmpty()) return;
+      QAccessibleEvent shown(this, QAccessible::ObjectShow);
+      send(shown);
+    });
+  }
+  void sayLater(const std::function<QString()>& take) {
+    take_ = take;
+    timer_.start();
+  }
+  const QString& text() const { return text_; }
+
+ private:
+  QString text_;
+  std::function<QString()> take_;
+  QTimer timer_;
+};
+
+class AnnouncerAccessible : public QAccessibleWidget {
+ public:
+  explicit AnnouncerAccessible(Announcer* a) : QAccessibleWidget(a, QAccessible::Notification) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? static_cast<const Announcer*>(widget())->text() : QAccessibleWidget::text(t);
   }
 };
 
 QAccessibleInterface* factory(const QString& classname, QObject* object) {
   // Called first with the most derived class: "QWidget" means a view with no Qt class of its own.
-  if (classname != QLatin1String("QWidget") || !object || !object->isWidgetType()) return nullptr;
+  if (!object || !object->isWidgetType()) return nullptr;
   auto* w = static_cast<QWidget*>(object);
+  if (classname == QLatin1String("QLineEdit") && dynamic_cast<ReaderText*>(object)) return new TextAccessible(w);
+  if (classname != QLatin1String("QWidget")) return nullptr;
+  if (dynamic_cast<ReaderText*>(object)) return new TextAccessible(w);
   if (dynamic_cast<ControlView*>(object)) return new ControlAccessible(w);
   if (dynamic_cast<WindowView*>(object)) return new WindowAccessible(w);
+  if (auto* a = dynamic_cast<Announcer*>(object)) return new AnnouncerAccessible(a);
   return nullptr;
-}
-
-ReaderListener& listener() {
-  static ReaderListener l;
-  return l;
-}
-
-bool someoneListens() { return QAccessible::isActive() || listener(); }
-
-void send(QAccessibleEvent& event) {
-  if (listener()) {
-    listener()(event);
-  } else {
-    QAccessible::updateAccessibility(&event);
-  }
 }
 
 void tell(QWidget* w, QAccessible::Event what) {
@@ -143,7 +263,8 @@ void installAccessibleFactory() { QAccessible::installFactory(factory); }
 void setReaderListener(ReaderListener l) { listener() = std::move(l); }
 
 bool describedByModel(const QWidget* w) {
-  return w->metaObject() == &QWidget::staticMetaObject && dynamic_cast<const ControlView*>(w);
+  if (!dynamic_cast<const ControlView*>(w)) return false;
+  return w->metaObject() == &QWidget::staticMetaObject || dynamic_cast<const ReaderText*>(w);
 }
 
 void announceChanges(const Control& c, QWidget* w, ReaderSnapshot& told) {
@@ -162,6 +283,25 @@ void announceChanges(const Control& c, QWidget* w, ReaderSnapshot& told) {
   }
   // A quiet change not told now is not told later either: only the next one is.
   told = now;
+}
+
+void tellCaretMoved(QWidget* w, int offset) {
+  if (!someoneListens()) return;
+  QAccessibleTextCursorEvent event(w, offset);
+  send(event);
+}
+
+void announceLater(QWidget* window, const std::function<QString()>& take) {
+  if (!someoneListens()) {
+    take();
+    return;
+  }
+  Announcer* announcer = nullptr;
+  for (QObject* child : window->children()) {
+    if (auto* a = dynamic_cast<Announcer*>(child)) announcer = a;
+  }
+  if (!announcer) announcer = new Announcer(window);
+  announcer->sayLater(take);
 }
 
 }  // namespace zen::qt

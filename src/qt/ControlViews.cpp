@@ -1,5 +1,6 @@
 #include "ControlViews.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <algorithm>
 #include <QMouseEvent>
@@ -466,6 +467,40 @@ void TextBoxView::apply(const Scale& scale) {
 QVariant TextBoxView::inputMethodQuery(Qt::InputMethodQuery query) const {
   if (query == Qt::ImEnabled && !inputMethod_) return false;
   return QLineEdit::inputMethodQuery(query);
+}
+
+std::pair<int, int> TextBoxView::readerSelection() const {
+  if (!hasSelectedText()) return {cursorPosition(), cursorPosition()};
+  return {selectionStart(), selectionEnd()};
+}
+
+void TextBoxView::selectForReader(int start, int end) {
+  if (start == end) {
+    deselect();
+    setCursorPosition(start);
+  } else {
+    setSelection(start, end - start);
+  }
+}
+
+QRect TextBoxView::readerCharacterRect(int offset) const {
+  // The caret's place tells where the text starts, whatever the alignment and margins.
+  const QString t = text();
+  const QFontMetrics fm(font());
+  const QRect caret = cursorRect();
+  const int start = caret.center().x() - fm.horizontalAdvance(t.left(cursorPosition()));
+  const int width = fm.horizontalAdvance(t.mid(offset, 1));
+  return QRect(start + fm.horizontalAdvance(t.left(offset)), caret.top(), width, caret.height());
+}
+
+void TextBoxView::focusInEvent(QFocusEvent* e) {
+  const bool byTab = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+  if (!box_.readOnly() || !byTab) {
+    QLineEdit::focusInEvent(e);
+    return;
+  }
+  QFocusEvent plain(e->type(), Qt::OtherFocusReason);
+  QLineEdit::focusInEvent(&plain);
 }
 
 void TextBoxView::mousePressEvent(QMouseEvent* e) {

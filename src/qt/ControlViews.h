@@ -115,7 +115,8 @@ class ButtonView : public QAbstractButton, public ControlView {
   CommandButton& button_;
 };
 
-class TextBoxView : public QLineEdit, public ControlView {
+// A text box is Qt's own line edit, read by a reader through our text interface.
+class TextBoxView : public QLineEdit, public ControlView, public ReaderText {
  public:
   TextBoxView(TextBox& box, Renderer& renderer, QWidget* parent);
   QWidget* widget() override { return this; }
@@ -124,9 +125,20 @@ class TextBoxView : public QLineEdit, public ControlView {
   // such as Mozc ignore Qt::WA_InputMethodEnabled and every hint, but not this answer.
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
+  QString readerText() const override { return text(); }
+  int readerCaret() const override { return cursorPosition(); }
+  void moveReaderCaret(int offset) override { setCursorPosition(offset); }
+  std::pair<int, int> readerSelection() const override;
+  void selectForReader(int start, int end) override;
+  QRect readerCharacterRect(int offset) const override;
+  int readerOffsetAt(QPoint p) override { return cursorPositionAt(p); }
+
  protected:
   void mousePressEvent(QMouseEvent*) override;
   void mouseDoubleClickEvent(QMouseEvent*) override;
+  // Tab into a value box puts the caret there without selecting its text: a reader hears the
+  // value, not "selected" on the way in and "unselected" on the way out.
+  void focusInEvent(QFocusEvent*) override;
 
  private:
   TextBox& box_;

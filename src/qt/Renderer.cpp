@@ -185,6 +185,16 @@ void Renderer::dispatch(const std::function<void()>& action) {
   action();
   --dispatchDepth_;
   sync();
+  if (dispatchDepth_ == 0 && !tearingDown_ && !app_.ended()) {
+    // The action is over: a reader hears what it announced, in the window it happened in.
+    for (auto& [window, view] : views_) {
+      if (!window->announcing()) continue;
+      QPointer<WindowView> v(view);
+      announceLater(view, [v]() -> QString {
+        return v && !v->detached() ? q(v->window().takeAnnouncement()) : QString();
+      });
+    }
+  }
 }
 
 QWidget* Renderer::windowWidget(const Window& w) const {

@@ -82,8 +82,9 @@ class Renderer : public QObject {
   App& app() const { return app_; }
   const Scale& scale() const { return scale_; }
 
-  // Runs a model action for a user event or a tick, then syncs. Nothing runs once the program
-  // has ended or while the renderer is being destroyed.
+  // Runs a model action for a user event or a tick, then syncs, and hands what the action
+  // announced to a listening reader. Nothing runs once the program has ended or while the renderer
+  // is being destroyed.
   void dispatch(const std::function<void()>& action);
   // Makes the widgets match the model: creates views for new windows, updates what changed,
   // drops views of closed windows.

@@ -72,9 +72,10 @@ class Form1 : public Window {
   // Clock.
   void Timer1_Timer();
 
-  // What a screen reader hears once the user's action is over: the bands that changed besides the
-  // one the user chose, then the value ("1帯 紫、7 Ω ±5%"); or what the action announced itself
-  // (a slot stored, CLS).
+  // What a screen reader hears of the user's last action: the bands that changed since it was last
+  // told, besides the one the user chose, then the value ("1帯 紫、7 Ω ±5%"); or what the action
+  // announced itself (a slot stored, CLS).
+  bool announcing() const override { return valueAnnounced_ || Window::announcing(); }
   std::string takeAnnouncement() override;
   // The value and tolerance as a reader hears them: "4.7 KΩ ±5%"; "値なし ±5%" without a value.
   std::string valueForReader() const;

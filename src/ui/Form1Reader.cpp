@@ -45,6 +45,7 @@ std::string Form1::slotForReader(int k) const {
 }
 
 void Form1::announceValue(std::optional<Band> chosen) {
+  announce({});
   valueAnnounced_ = true;
   chosenBand_ = chosen;
 }

@@ -95,10 +95,11 @@ class Window {
   Control* opener() const { return opener_; }
   void setOpener(Control& c) { opener_ = &c; }
 
-  // What a screen reader is told of the user's last action: the renderer takes it once the action
-  // is over. Handlers run nested, the outermost last, so a later announcement of the same action
-  // replaces an earlier one and the reader hears the final state once.
+  // What a screen reader is told of the user's last action. A later announcement replaces an
+  // earlier one: handlers run nested, the outermost last, so the reader hears the final state once,
+  // and actions that follow each other faster than the reader is told leave only the last.
   void announce(std::string text) { announcement_ = std::move(text); }
+  virtual bool announcing() const { return !announcement_.empty(); }
   virtual std::string takeAnnouncement();
 
   bool shown() const { return shown_; }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -221,7 +222,8 @@ TEST_F(AuxViewsTest, HelpPageShowsItsFirstLineAndExactlyAPage) {
     const QRect band(0, int(line * pitch) + 1, 100, int(pitch) - 2);
     EXPECT_GT(inkIn(image, band), 10) << "line " << line;
   }
-  EXPECT_EQ(inkIn(image, QRect(120, 0, 321, 377)), 0);  // nothing wraps into the page's right side
+  // Nothing wraps into the page's right side (inside the focus mark at its edges).
+  EXPECT_EQ(inkIn(image, QRect(120, 1, 320, 375)), 0);
 
   // The scroll bar's widget moves the model, and the page follows.
   auto* bar = qobject_cast<QScrollBar*>(widget(*help, "VScroll1"));
@@ -265,6 +267,41 @@ TEST_F(AuxViewsTest, ShippedHelpTextFitsThePage) {
   help->VScroll1().setValue(help->VScroll1().maximum());
   renderer->sync();
   saveGrab(grabImage(*view(*help)), "help-shipped-end.png");
+}
+
+// The help page is read-only lines a reader reads from the page's first; the keys scroll it as the
+// bar does, and Escape closes it, handing the keyboard back to HELP. The chart is a dialog named
+// 色帯表 under its ZENTARIO title bar.
+TEST_F(AuxViewsTest, HelpReadsAsTextAndWindowsAsTheModelNamesThem) {
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "line " + std::to_string(i) + "\r\n";
+  folder.write("ZENHELP.TXT", text + "//\r\n");
+  click(form(), "Command8");
+  Form3* help = app->find<Form3>();
+  QWidget* page = widget(*help, "Picture1");
+  ASSERT_EQ(view(*help)->focusWidget(), page);
+  QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(page);
+  QAccessibleTextInterface* t = reader->textInterface();
+  ASSERT_NE(t, nullptr);
+  EXPECT_TRUE(reader->state().readOnly && reader->state().multiLine);
+  int start = 0, end = 0;
+  const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_Down, "line 1"}, {Qt::Key_PageDown, "line 10"},
+                                                  {Qt::Key_End, "line 39"}, {Qt::Key_Home, "line 0"}};
+  for (const auto& [k, line] : keys) {
+    key(page, k);
+    EXPECT_EQ(t->textAtOffset(t->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed(), QString(line));
+  }
+  EXPECT_FALSE(t->characterRect(t->cursorPosition()).isEmpty());
+  key(page, Qt::Key_Escape);
+  EXPECT_EQ(app->find<Form3>(), nullptr);
+  EXPECT_EQ(view(form())->focusWidget(), widget(form(), "Command8"));
+
+  click(form(), "Command7");
+  QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view(*app->find<Form2>()));
+  EXPECT_EQ(chart->role(), QAccessible::Dialog);
+  EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("色帯表"));
+  EXPECT_EQ(view(*app->find<Form2>())->windowTitle(), QStringLiteral("ZENTARIO"));
+  EXPECT_TRUE(chart->text(QAccessible::Description).startsWith(QStringLiteral("カラーコード抵抗表\n黒: ")));
 }
 
 TEST_F(AuxViewsTest, EnterAndEscapeCloseTheAboutBox) {

@@ -137,6 +137,47 @@ TEST_F(ReaderViewTest, ReaderHearsChoicesAndRenamedBandsButNotTheClockTicking) {
   EXPECT_EQ(heard.size(), 1u);
 }
 
+// A box's one text-attribute run is its whole text, so a reader joining the runs reads every
+// character; an empty box has no text at all. Tab into a value box selects nothing.
+TEST_F(ReaderViewTest, TextBoxesReadTheirWholeValue) {
+  typeInto(widget("Text5"), QStringLiteral("4700"));
+  const std::pair<const char*, const char*> boxes[] = {
+      {"Text1", "4700"}, {"Text2", "4.7"}, {"Text3", "0.0047"}, {"Text4", "5"}, {"Text5", "4700"}};
+  for (int cleared = 0; cleared < 2; ++cleared) {
+    for (const auto& [box, value] : boxes) {
+      QAccessibleTextInterface* t = reader(box)->textInterface();
+      ASSERT_NE(t, nullptr) << box;
+      const QString expected = cleared && box != std::string("Text4") ? QString() : u(value);
+      EXPECT_EQ(t->text(0, t->characterCount()), expected) << box;
+      for (int offset = 0; offset <= t->characterCount(); ++offset) {
+        int start = -1, end = -1;
+        t->attributes(offset, &start, &end);
+        EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, int(expected.size()))) << box << " at " << offset;
+      }
+    }
+    clickOn(widget("Command11"));  // CLS: the value boxes empty
+  }
+  widget("Text2")->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(reader("Text2")->textInterface()->selectionCount(), 0);
+  EXPECT_TRUE(reader("Text2")->state().readOnly);
+}
+
+// Typing faster than the announcement waits: one notification, with the final value and every band
+// the typing changed. The clock says nothing.
+TEST_F(ReaderViewTest, ReaderHearsTheOutcomeOnceAsANotification) {
+  std::vector<QString> heard;
+  qt::setReaderListener([&](QAccessibleEvent& e) {
+    QAccessibleInterface* i = e.accessibleInterface();
+    if (e.type() == QAccessible::ObjectShow && i->role() == QAccessible::Notification) heard.push_back(i->text(QAccessible::Name));
+  });
+  typeInto(widget("Text5"), QStringLiteral("4700"));
+  renderer->dispatch([&] { form().Timer1().tick(); });
+  QTest::qWait(2 * qt::kAnnouncementDelayMs);
+  renderer->dispatch([&] { form().Timer1().tick(); });
+  QTest::qWait(2 * qt::kAnnouncementDelayMs);
+  EXPECT_EQ(heard, std::vector<QString>{u("1帯 黄、2帯 紫、3帯 赤、4.7 KΩ ±5%")});
+}
+
 TEST_F(ReaderViewTest, PressActionsDoWhatAClickDoes) {
   int opened = 0;
   form().Label25().onClick = [&opened] { ++opened; };
