@@ -559,6 +559,8 @@ ComboBoxView::ComboBoxView(ComboBox& box, Renderer& renderer, QWidget* parent)
 
 void ComboBoxView::apply(const Scale& scale) {
   applyCommon(this, scale);
+  // The keyboard lands in the box's own line edit: a reader names it as the box.
+  if (lineEdit()->accessibleName() != accessibleName()) lineEdit()->setAccessibleName(accessibleName());
   setFont(toQFont(box_.font()));
   const auto& items = box_.items();
   if (items.size() != itemsShown_ || count() != int(items.size())) {

@@ -154,6 +154,11 @@ void PrepareWebEngineEnvironment() {
     flags += flag;
   }
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+  // Qt WebEngine 6.4 builds the page's accessibility tree on Linux only when this is set (it is
+  // off by default there for its cost); it then builds it only while a reader listens.
+  if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY")) {
+    qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+  }
 }
 
 std::unique_ptr<BrowserControl> QtPlatform::createBrowser() {

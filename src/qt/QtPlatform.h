@@ -49,8 +49,9 @@ class QtPlatform : public Platform {
 // starts; nothing is done when the application already has one.
 void PrepareSharedOpenGL();
 // Chromium's settings for this program, put into the environment before the engine first starts:
-// no sandbox for root (Chromium refuses to start sandboxed as root; everyone else keeps it), and
-// no network traffic of the engine's own (background updates, pings, prefetching).
+// no sandbox for root (Chromium refuses to start sandboxed as root; everyone else keeps it), no
+// network traffic of the engine's own (background updates, pings, prefetching), and the page's
+// content open to a screen reader.
 void PrepareWebEngineEnvironment();
 
 }  // namespace zen::qt

@@ -10,6 +10,8 @@ void RecordFramePosition(const Window& frame) { frame.recordPosition(entry::kFra
 
 MDIForm1::MDIForm1(App& app) : Window(app, "MDIForm1") {
   setCaption("");
+  // A reader names the frame, though its title bar shows no caption.
+  setReaderName("Web ブラウザ");
   setIcon(":/assets/frame-icon.svg");
   setBackColour(kSystemWorkspace);
   setBorder(BorderStyle::Sizeable);

@@ -326,9 +326,11 @@ def run_folder(args):
             session.press(program, "HELP")
             session.press(program, "W E V")
             session.wait_for(program, "the homepage's title", lambda n: n.name == HOME_PAGE_TITLE)
+            # The page's own content is open to a screen reader, not only the window around it.
+            session.wait_for(program, "the homepage's heading", lambda n: n.getRoleName() == "heading")
             with open(f"/proc/{program.pid}/maps") as maps:
                 expect(inst.module in maps.read(), "the installed browser module is not loaded")
-            step("W E V shows the homepage, with the installed browser module loaded")
+            step("W E V shows the homepage, its content open to a reader, with the installed browser module loaded")
             session.press(program, "終了")
             end_program(program)
             step("Quit ended the program")

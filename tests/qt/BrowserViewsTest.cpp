@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -79,6 +80,10 @@ TEST_F(BrowserViewsTest, EnterInTheAddressBoxNavigatesOnceAndReachesTheBox) {
     EXPECT_EQ(record->calls, std::vector<std::string>{"navigate " + address});
   }
   EXPECT_EQ(entered.count(), 2);
+  // A reader names the box where the keys land, and the frame that has no caption.
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(box->lineEdit())->text(QAccessible::Name), QStringLiteral("アドレス"));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(view(*app->find<MDIForm1>()))->text(QAccessible::Name),
+            QStringLiteral("Web ブラウザ"));
 }
 
 }  // namespace
