@@ -44,7 +44,10 @@ std::string Control::readerName() const {
 }
 
 std::string Control::readerDescription() const {
-  if (!accessibleDescription().empty() || kind() != ControlKind::PictureBox) return accessibleDescription();
+  // A page read as text (the help) is not described by its lines as well.
+  if (!accessibleDescription().empty() || kind() != ControlKind::PictureBox || readerRole() == Role::Text) {
+    return accessibleDescription();
+  }
   std::string text;
   for (const auto& line : static_cast<const PictureBox&>(*this).printedLines()) {
     if (!text.empty()) text += '\n';

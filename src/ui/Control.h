@@ -127,7 +127,7 @@ class Control {
   // What a screen reader says; the caption when empty.
   ZEN_PROPERTY(std::string, accessibleName, setAccessibleName);
   // What a reader says when asked for more: the rows of a chart. A page printed into a picture box
-  // is described by its lines when this is empty.
+  // is described by its lines when this is empty, unless a reader reads it as text.
   ZEN_PROPERTY(std::string, accessibleDescription, setAccessibleDescription);
   ZEN_PROPERTY(Role, role, setRole) = Role::FromKind;
   // A picture named by the colour it is painted in: "1帯の色" names it "1帯の色 黄" while it shows

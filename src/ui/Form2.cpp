@@ -75,6 +75,8 @@ Form2::Form2(App& app) : AuxWindow(app, "Form2") {
   title.setFont(Font{"ＭＳ Ｐゴシック", 12, true, true});
   title.setAlign(Align::Centre);
   title.setTransparent(true);
+  // The window's name says it: a reader hears the chart's rows after it instead.
+  title.setRole(Role::None);
 
   // The chart picture itself is painted by the screen layer from chartRows().
   auto& chart = add<PictureBox>("Picture1");

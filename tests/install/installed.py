@@ -321,7 +321,8 @@ def run_folder(args):
         with Session() as session:
             program = session.start_program(inst, ["--folder", folder])
             session.press(program, "HELP")
-            session.wait_for(program, "the installed help text", lambda n: marker in n.description)
+            session.wait_for(program, "the installed help text",
+                             lambda n: n.getRoleName() == "text" and marker in n.queryText().getText(0, -1))
             step("HELP shows the installed help text")
             session.press(program, "HELP")
             session.press(program, "W E V")

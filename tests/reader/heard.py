@@ -36,7 +36,8 @@ orca["otherOrcas"] = lambda: []
 orca["setProcessName"] = lambda name: False
 sys.exit(orca["main"]())
 """
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(?:\{| voice=|$)", re.M)
+# An utterance may hold line breaks, but not the start of the log's next line.
+SPOKEN = re.compile(r"SPEECH OUTPUT: '((?:(?!\n\d\d:\d\d:\d\d\.\d+ - ).)*?)'(?: voice=\w+)? ?[\[{]", re.S)
 
 # Each key, how often, and what Orca must then say: "=TEXT" the whole utterance, else a part of one.
 PATH = [("Tab", 1, None), ("Right", 4, None), ("Tab", 1, None), ("Right", 7, None), ("Tab", 1, None),
