@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -55,29 +56,37 @@ bool checkedOption(const Control& c) {
   return c.kind() == ControlKind::OptionButton && static_cast<const OptionButton&>(c).value();
 }
 
-// A painted view or a text box, described by its control.
+// A painted view or a text box, described by its control; a text box of no control of its own (the
+// address box's line edit) is described by its widget.
 class ControlAccessible : public QAccessibleWidget {
  public:
-  explicit ControlAccessible(QWidget* w) : QAccessibleWidget(w) {}
+  explicit ControlAccessible(QWidget* w, QAccessible::Role r = QAccessible::Client) : QAccessibleWidget(w, r) {}
 
   QAccessible::Role role() const override {
     const ControlView* v = view();
-    return v ? toQt(v->control().readerRole()) : QAccessible::Client;
+    return v ? toQt(v->control().readerRole()) : QAccessibleWidget::role();
   }
 
   QString text(QAccessible::Text t) const override {
     const ControlView* v = view();
-    if (!v) return {};
+    if (t == QAccessible::Value) return source() ? source()->readerText() : QString();
+    if (!v) return t == QAccessible::Name || t == QAccessible::Description ? QAccessibleWidget::text(t) : QString();
     switch (t) {
       case QAccessible::Name: return q(v->control().readerName());
       case QAccessible::Description: return q(v->control().readerDescription());
-      case QAccessible::Value: return source() ? source()->readerText() : QString();
       default: return QAccessibleWidget::text(t);
     }
   }
 
   QAccessible::State state() const override {
     QAccessible::State s = QAccessibleWidget::state();
+    if (const ReaderText* t = source()) {
+      const auto* edit = qobject_cast<const QLineEdit*>(widget());
+      s.readOnly = !edit || edit->isReadOnly();
+      s.editable = !s.readOnly;
+      s.multiLine = t->readerMultiLine();
+      s.selectableText = true;
+    }
     const ControlView* v = view();
     if (!v) return s;
     const Control& c = v->control();
@@ -88,12 +97,6 @@ class ControlAccessible : public QAccessibleWidget {
       s.focusable = c.usable();
     }
     if (c.readerRole() == Role::Link) s.linked = true;
-    if (const ReaderText* t = source()) {
-      s.readOnly = c.kind() != ControlKind::TextBox || static_cast<const TextBox&>(c).readOnly();
-      s.editable = !s.readOnly;
-      s.multiLine = t->readerMultiLine();
-      s.selectableText = true;
-    }
     return s;
   }
 
@@ -118,10 +121,13 @@ class ControlAccessible : public QAccessibleWidget {
     auto* v = dynamic_cast<ControlView*>(object());
     return v && !v->detached() ? v : nullptr;
   }
-  ReaderText* source() const { return dynamic_cast<ReaderText*>(view()); }
+  ReaderText* source() const {
+    if (auto* v = dynamic_cast<ControlView*>(object()); v && v->detached()) return nullptr;
+    return dynamic_cast<ReaderText*>(object());
+  }
 };
 
-// A view read as text. Its text-attribute run is the whole text: Qt 6.4's line edit reports an
+// A view read as text, or a line edit. Its text-attribute run is the whole text: Qt 6.4's line edit reports an
 // empty run at every offset, and Orca 43, joining the runs, reads one character short ("470" for
 // 4700). The text has no attributes a reader would announce.
 class TextAccessible : public ControlAccessible, public QAccessibleTextInterface {
@@ -239,11 +245,13 @@ class AnnouncerAccessible : public QAccessibleWidget {
 };
 
 QAccessibleInterface* factory(const QString& classname, QObject* object) {
-  // Called first with the most derived class: "QWidget" means a view with no Qt class of its own.
-  if (!object || !object->isWidgetType()) return nullptr;
+  // Called first with the most derived class: "QWidget" means a view with no Qt class of its own,
+  // "QLineEdit" may be ours. The object is looked at only then: the web engine asks about objects
+  // of its own that it may already have let go.
+  const bool lineEdit = classname == QLatin1String("QLineEdit");
+  if ((!lineEdit && classname != QLatin1String("QWidget")) || !object || !object->isWidgetType()) return nullptr;
   auto* w = static_cast<QWidget*>(object);
-  if (classname == QLatin1String("QLineEdit") && dynamic_cast<ReaderText*>(object)) return new TextAccessible(w);
-  if (classname != QLatin1String("QWidget")) return nullptr;
+  if (lineEdit) return dynamic_cast<ReaderText*>(object) ? new TextAccessible(w, QAccessible::EditableText) : nullptr;
   if (dynamic_cast<ReaderText*>(object)) return new TextAccessible(w);
   if (dynamic_cast<ControlView*>(object)) return new ControlAccessible(w);
   if (dynamic_cast<WindowView*>(object)) return new WindowAccessible(w);

@@ -432,7 +432,7 @@ void ButtonView::paintEvent(QPaintEvent*) {
 // ---------------------------------------------------------------------------------------------
 
 TextBoxView::TextBoxView(TextBox& box, Renderer& renderer, QWidget* parent)
-    : QLineEdit(parent), ControlView(box, renderer), box_(box) {
+    : ReaderLineEdit(parent), ControlView(box, renderer), box_(box) {
   setObjectName(q(box.name()));
   setAttribute(Qt::WA_NoMousePropagation);
   connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
@@ -469,12 +469,12 @@ QVariant TextBoxView::inputMethodQuery(Qt::InputMethodQuery query) const {
   return QLineEdit::inputMethodQuery(query);
 }
 
-std::pair<int, int> TextBoxView::readerSelection() const {
+std::pair<int, int> ReaderLineEdit::readerSelection() const {
   if (!hasSelectedText()) return {cursorPosition(), cursorPosition()};
   return {selectionStart(), selectionEnd()};
 }
 
-void TextBoxView::selectForReader(int start, int end) {
+void ReaderLineEdit::selectForReader(int start, int end) {
   if (start == end) {
     deselect();
     setCursorPosition(start);
@@ -483,7 +483,7 @@ void TextBoxView::selectForReader(int start, int end) {
   }
 }
 
-QRect TextBoxView::readerCharacterRect(int offset) const {
+QRect ReaderLineEdit::readerCharacterRect(int offset) const {
   // The caret's place tells where the text starts, whatever the alignment and margins.
   const QString t = text();
   const QFontMetrics fm(font());
@@ -543,6 +543,7 @@ ComboBoxView::ComboBoxView(ComboBox& box, Renderer& renderer, QWidget* parent)
   setObjectName(q(box.name()));
   setAttribute(Qt::WA_NoMousePropagation);
   setEditable(true);
+  setLineEdit(new ReaderLineEdit(this));
   setInsertPolicy(QComboBox::NoInsert);
   connect(this, &QComboBox::activated, this, [this](int i) {
     if (this->renderer().syncing() || detached() || passingEnterOn_) return;

@@ -115,16 +115,10 @@ class ButtonView : public QAbstractButton, public ControlView {
   CommandButton& button_;
 };
 
-// A text box is Qt's own line edit, read by a reader through our text interface.
-class TextBoxView : public QLineEdit, public ControlView, public ReaderText {
+// Qt's own line edit, read by a reader through our text interface (the text boxes, the address box).
+class ReaderLineEdit : public QLineEdit, public ReaderText {
  public:
-  TextBoxView(TextBox& box, Renderer& renderer, QWidget* parent);
-  QWidget* widget() override { return this; }
-  void apply(const Scale& scale) override;
-  // A box without an input method says so when the desktop's input method asks: input methods
-  // such as Mozc ignore Qt::WA_InputMethodEnabled and every hint, but not this answer.
-  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
-
+  explicit ReaderLineEdit(QWidget* parent) : QLineEdit(parent) {}
   QString readerText() const override { return text(); }
   int readerCaret() const override { return cursorPosition(); }
   void moveReaderCaret(int offset) override { setCursorPosition(offset); }
@@ -132,6 +126,16 @@ class TextBoxView : public QLineEdit, public ControlView, public ReaderText {
   void selectForReader(int start, int end) override;
   QRect readerCharacterRect(int offset) const override;
   int readerOffsetAt(QPoint p) override { return cursorPositionAt(p); }
+};
+
+class TextBoxView : public ReaderLineEdit, public ControlView {
+ public:
+  TextBoxView(TextBox& box, Renderer& renderer, QWidget* parent);
+  QWidget* widget() override { return this; }
+  void apply(const Scale& scale) override;
+  // A box without an input method says so when the desktop's input method asks: input methods
+  // such as Mozc ignore Qt::WA_InputMethodEnabled and every hint, but not this answer.
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  protected:
   void mousePressEvent(QMouseEvent*) override;

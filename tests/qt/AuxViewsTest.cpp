@@ -270,38 +270,40 @@ TEST_F(AuxViewsTest, ShippedHelpTextFitsThePage) {
 }
 
 // The help page is read-only lines a reader reads from the page's first; the keys scroll it as the
-// bar does, and Escape closes it, handing the keyboard back to HELP. The chart is a dialog named
-// 色帯表 under its ZENTARIO title bar.
-TEST_F(AuxViewsTest, HelpReadsAsTextAndWindowsAsTheModelNamesThem) {
+// bar does, and Escape closes it, handing the keyboard back to HELP. The chart and the about box are
+// dialogs read out by their content, the chart named 色帯表 under its ZENTARIO title bar.
+TEST_F(AuxViewsTest, HelpReadsAsTextAndWindowsAsTheModelSays) {
   std::string text;
   for (int i = 0; i < 40; ++i) text += "line " + std::to_string(i) + "\r\n";
   folder.write("ZENHELP.TXT", text + "//\r\n");
   click(form(), "Command8");
-  Form3* help = app->find<Form3>();
-  QWidget* page = widget(*help, "Picture1");
-  ASSERT_EQ(view(*help)->focusWidget(), page);
+  QWidget* page = widget(*app->find<Form3>(), "Picture1");
+  ASSERT_EQ(view(*app->find<Form3>())->focusWidget(), page);
   QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(page);
   QAccessibleTextInterface* t = reader->textInterface();
-  ASSERT_NE(t, nullptr);
   EXPECT_TRUE(reader->state().readOnly && reader->state().multiLine);
   int start = 0, end = 0;
-  const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_Down, "line 1"}, {Qt::Key_PageDown, "line 10"},
-                                                  {Qt::Key_End, "line 39"}, {Qt::Key_Home, "line 0"}};
-  for (const auto& [k, line] : keys) {
+  for (const auto& [k, line] : {std::pair(Qt::Key_Down, "line 1"), std::pair(Qt::Key_PageDown, "line 10"),
+                                std::pair(Qt::Key_End, "line 39"), std::pair(Qt::Key_Home, "line 0")}) {
     key(page, k);
-    EXPECT_EQ(t->textAtOffset(t->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed(), QString(line));
+    EXPECT_EQ(t->textAtOffset(t->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed(), line);
   }
   EXPECT_FALSE(t->characterRect(t->cursorPosition()).isEmpty());
   key(page, Qt::Key_Escape);
-  EXPECT_EQ(app->find<Form3>(), nullptr);
   EXPECT_EQ(view(form())->focusWidget(), widget(form(), "Command8"));
 
-  click(form(), "Command7");
-  QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view(*app->find<Form2>()));
-  EXPECT_EQ(chart->role(), QAccessible::Dialog);
-  EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("色帯表"));
-  EXPECT_EQ(view(*app->find<Form2>())->windowTitle(), QStringLiteral("ZENTARIO"));
-  EXPECT_TRUE(chart->text(QAccessible::Description).startsWith(QStringLiteral("カラーコード抵抗表\n黒: ")));
+  const char* dialogs[][4] = {{"Command7", "色帯表", "ZENTARIO", "カラーコード抵抗表\n黒: 第1数 0"},
+                              {"Command10", "ﾊﾞｰｼﾞｮﾝ情報", "ﾊﾞｰｼﾞｮﾝ情報", "色帯抵抗\nVer 1.95\n色帯抵抗は"}};
+  for (const auto& [opener, name, title, content] : dialogs) {
+    click(form(), opener);
+    QWidget* window = view(*app->windows().back());
+    QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(window);
+    EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+    EXPECT_EQ(dialog->text(QAccessible::Name), QString(name));
+    EXPECT_EQ(window->windowTitle(), QString(title));
+    EXPECT_TRUE(dialog->text(QAccessible::Description).startsWith(QString(content))) << opener;
+    click(form(), opener);
+  }
 }
 
 TEST_F(AuxViewsTest, EnterAndEscapeCloseTheAboutBox) {

@@ -1,16 +1,11 @@
 #!/usr/bin/python3
-"""What the Orca screen reader says to a keyboard user of ZENTARIO, run by CTest.
+"""heard.py PROGRAM [--transcript]: what Orca says to a keyboard user of ZENTARIO, run by CTest.
 
-  heard.py PROGRAM [--transcript]
-
-Chooses 黄 紫 赤 金 with the arrow keys, Tabs through the value boxes, stores in slot A and opens
-HELP, and checks that Orca said the result, each whole value, the slot stored and the help's first
-line. --transcript also prints everything Orca said.
-
-Everything runs in a world of its own, ended with the run: a virtual X display with openbox, a
-session bus with the accessibility bus, speech-dispatcher speaking with espeak-ng into the null ALSA
-device that the run's own ~/.asoundrc names, Orca with its preferences in a temporary folder, and
-the program. Keys are typed with xdotool; what Orca said is read from its debug file.
+Chooses 黄 紫 赤 金 by the arrow keys, Tabs through the value boxes, stores in slot A and opens HELP,
+and checks that Orca said the result, each whole value, the slot stored and the help's first line.
+All on a display and buses of the run's own (the installed-program tests' Session), with
+speech-dispatcher and espeak-ng speaking into the null ALSA device of the run's own ~/.asoundrc and
+Orca's preferences in a temporary folder; what Orca said is read from its debug file.
 """
 
 import os
@@ -22,24 +17,20 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "install"))
-from installed import Session, expect, fail  # noqa: E402  (the display, the buses, the clean-up)
+from installed import Session, expect, fail  # noqa: E402
 
-# Orca as Debian installs it, from a launcher that changes two things: its debug file is written
-# line by line (Orca opens it block-buffered, so its last lines would wait in memory), and it
-# neither renames itself "orca" nor refuses to start beside another Orca of the user: this one
-# speaks on a bus of its own. (Never "orca --replace": that ends every Orca of the user.)
+# Orca as Debian installs it, from a launcher that writes its debug file line by line (Orca opens it
+# block-buffered) and keeps it from renaming itself "orca" or refusing to start beside another Orca
+# of the user: this one speaks on a bus of its own. (Never "orca --replace": it ends every Orca.)
 ORCA = r"""
 import functools, runpy, sys
 orca = runpy.run_path("/usr/bin/orca", run_name="launcher")["main"].__globals__
-orca["open"] = functools.partial(open, buffering=1)
-orca["otherOrcas"] = lambda: []
-orca["setProcessName"] = lambda name: False
+orca.update(open=functools.partial(open, buffering=1), otherOrcas=lambda: [], setProcessName=lambda n: 0)
 sys.exit(orca["main"]())
 """
 # An utterance may hold line breaks, but not the start of the log's next line.
 SPOKEN = re.compile(r"SPEECH OUTPUT: '((?:(?!\n\d\d:\d\d:\d\d\.\d+ - ).)*?)'(?: voice=\w+)? ?[\[{]", re.S)
-
-# Each key, how often, and what Orca must then say: "=TEXT" the whole utterance, else a part of one.
+# Each key, how often, and what Orca must then say: "=TEXT" a whole utterance, else a part of one.
 PATH = [("Tab", 1, None), ("Right", 4, None), ("Tab", 1, None), ("Right", 7, None), ("Tab", 1, None),
         ("Right", 2, "4.7 KΩ ±5%"), ("Tab", 1, None), ("Tab", 1, "=4700"), ("Tab", 1, "=4.7"),
         ("Tab", 1, "=0.0047"), ("Tab", 1, "=5"), ("Tab", 1, None), ("space", 1, "4.7KΩ 黄 紫 赤 金"),
@@ -47,37 +38,27 @@ PATH = [("Tab", 1, None), ("Right", 4, None), ("Tab", 1, None), ("Right", 7, Non
 
 
 class Heard(Session):
-    """A Session with speech and Orca; what Orca said, from its debug file."""
-
     def __enter__(self):
         super().__enter__()
         self.root = tempfile.mkdtemp(prefix="zentario-heard-")
-        self.home = os.path.join(self.root, "home")
-        speechd = os.path.join(self.home, ".config", "speech-dispatcher")
-        os.makedirs(speechd)
-        os.makedirs(os.path.join(self.root, "orca"))
-        with open(os.path.join(self.home, ".asoundrc"), "w") as f:
+        home, self.log = os.path.join(self.root, "home"), os.path.join(self.root, "orca.log")
+        os.makedirs(os.path.join(home, ".config", "speech-dispatcher"))
+        with open(os.path.join(home, ".asoundrc"), "w") as f:
             f.write("pcm.!default { type null }\n")
-        # Speech goes to ALSA, not first to a PulseAudio that is not there: after that failure,
-        # speech-dispatcher 0.11 hangs on the first cancelled message, and Orca with it.
-        with open("/etc/speech-dispatcher/speechd.conf") as system, open(speechd + "/speechd.conf", "w") as f:
+        # To ALSA at once: after failing to reach a PulseAudio that is not there, speech-dispatcher
+        # 0.11 hangs on the first cancelled message, and Orca with it.
+        with open("/etc/speech-dispatcher/speechd.conf") as system, \
+                open(os.path.join(home, ".config", "speech-dispatcher", "speechd.conf"), "w") as f:
             f.write(system.read() + '\nAudioOutputMethod "alsa"\n')
-        os.environ.update(HOME=self.home, LANG="C.UTF-8", LC_ALL="C.UTF-8",
-                          SPEECHD_ADDRESS="unix_socket:" + os.path.join(self.runtime, "speechd.sock"))
-        self.log = os.path.join(self.root, "orca.log")
-        self.started([subprocess.Popen(
-            ["speech-dispatcher", "--run-single", "--timeout", "0", "--communication-method", "unix_socket",
-             "--socket-path", os.environ["SPEECHD_ADDRESS"][12:]], start_new_session=True)])
-        self.started([subprocess.Popen(["openbox", "--sm-disable"], start_new_session=True,
-                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)])
-        self.started([subprocess.Popen([sys.executable, "-c", ORCA, "-u", os.path.join(self.root, "orca"),
-                                        "--debug-file", self.log], start_new_session=True,
-                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)])
+        socket = os.path.join(self.runtime, "speechd.sock")
+        os.environ.update(HOME=home, LANG="C.UTF-8", LC_ALL="C.UTF-8", SPEECHD_ADDRESS="unix_socket:" + socket)
+        for command in (["speech-dispatcher", "-s", "-t", "0", "-c", "unix_socket", "-S", socket],
+                        ["openbox", "--sm-disable"],
+                        [sys.executable, "-c", ORCA, "-u", self.root, "--debug-file", self.log]):
+            self.processes.append(subprocess.Popen(command, start_new_session=True, stdout=subprocess.DEVNULL,
+                                                   stderr=subprocess.DEVNULL))
         self.wait_said(lambda s: s == "Screen reader on.", 0, "Orca to start")
         return self
-
-    def started(self, processes):
-        self.processes.extend(processes)
 
     def __exit__(self, *exc):
         super().__exit__(*exc)
@@ -89,37 +70,32 @@ class Heard(Session):
         shutil.rmtree(self.root, ignore_errors=True)
 
     def said(self):
-        try:
-            with open(self.log, encoding="utf-8", errors="replace") as f:
-                return SPOKEN.findall(f.read())
-        except FileNotFoundError:
-            return []
+        with open(self.log, encoding="utf-8", errors="replace") as f:
+            return SPOKEN.findall(f.read())
 
-    def settle(self, quiet=0.8, timeout=30):
-        """Waits until Orca has said nothing new for a moment: a key typed before it has caught up
-        would leave it behind, and a reader behind by more than 50 events drops notifications."""
-        count, since, deadline = len(self.said()), time.monotonic(), time.monotonic() + timeout
+    def settle(self, quiet=0.8):
+        """Waits for Orca to fall silent: keys typed faster than it keeps up would leave it more
+        than 50 events behind, and then it drops notifications."""
+        count, since, deadline = len(self.said()), time.monotonic(), time.monotonic() + 30
         while time.monotonic() - since < quiet and time.monotonic() < deadline:
             time.sleep(0.1)
             if len(self.said()) != count:
                 count, since = len(self.said()), time.monotonic()
 
-    def wait_said(self, wanted, since, what, timeout=60):
-        deadline = time.monotonic() + timeout
+    def wait_said(self, wanted, since, what):
+        deadline = time.monotonic() + 60
         while time.monotonic() < deadline:
-            if any(wanted(s) for s in self.said()[since:]):
+            if os.path.exists(self.log) and any(wanted(s) for s in self.said()[since:]):
                 return
             time.sleep(0.2)
-        fail(f"Orca did not say {what}; it said: {self.said()[since:]}")
+        fail(f"Orca did not say {what}; it said: {self.said()[since:] if os.path.exists(self.log) else []}")
 
 
 def main():
-    program, transcript = sys.argv[1], "--transcript" in sys.argv
-    with Heard() as world:
-        with open(os.path.join(world.root, "program.log"), "wb") as output:
-            app = subprocess.Popen([program, "--folder", os.path.join(world.root, "settings")],
-                                   start_new_session=True, stdout=output, stderr=output,
-                                   env=dict(os.environ, QT_QPA_PLATFORM="xcb", ASAN_OPTIONS="detect_leaks=0"))
+    with Heard() as world, open(os.path.join(world.root, "program.log"), "wb") as output:
+        app = subprocess.Popen([sys.argv[1], "--folder", os.path.join(world.root, "settings")], stdout=output,
+                               stderr=output, start_new_session=True,
+                               env=dict(os.environ, QT_QPA_PLATFORM="xcb", ASAN_OPTIONS="detect_leaks=0"))
         world.programs.append(app)
         world.wait_said(lambda s: s.startswith("抵抗値 入力"), 0, "the entry box, focused at the start")
         for key, times, expected in PATH:
@@ -129,10 +105,9 @@ def main():
                 world.settle()
             expect(app.poll() is None, f"the program ended (status {app.returncode})")
             if expected:
-                exact = expected.startswith("=")
-                world.wait_said(lambda s: s.rstrip(".") == expected[1:] if exact else expected in s, since,
-                                f"{expected!r} after {key} x{times}")
-            if transcript:
+                world.wait_said(lambda s: s.rstrip(".") == expected[1:] if expected[0] == "=" else expected in s,
+                                since, f"{expected!r} after {key} x{times}")
+            if "--transcript" in sys.argv:
                 print(f"{key} x{times}: " + " / ".join(world.said()[since:]), flush=True)
     print("Orca said the result, every whole value, the slot stored and the help's first line")
 

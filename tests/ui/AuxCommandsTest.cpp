@@ -223,24 +223,6 @@ TEST_F(AuxCommandsTest, CloseButtonsAndCloseBoxesResetTheFlagAndFocusTheOpener) 
   EXPECT_EQ(platform.endProgramCalls(), 0);
 }
 
-// What a reader hears as each window opens: its name (the chart's is not its caption) and content.
-TEST_F(AuxCommandsTest, ChartAndAboutAreDialogsReadOutAsTheyOpen) {
-  chart();
-  const Form2& c = *app.find<Form2>();
-  EXPECT_EQ(c.caption(), "ZENTARIO");
-  EXPECT_EQ(c.readerName(), "色帯表");
-  EXPECT_TRUE(c.dialog());
-  EXPECT_EQ(c.readerDescription(), chartDescription());
-  chart();
-  about();
-  const frmAbout& a = *app.find<frmAbout>();
-  EXPECT_EQ(a.readerName(), "ﾊﾞｰｼﾞｮﾝ情報");
-  EXPECT_TRUE(a.dialog());
-  EXPECT_EQ(a.readerDescription(), "色帯抵抗\nVer 1.95\n" + std::string(kAboutDescription) +
-                                       "\nＰＣのシステムは下記コマンド（Ｓ）で確認して下さい\n" +
-                                       a.get<Label>("lblDisclaimer").caption());
-}
-
 // With the calculator closed by its own close box, the last auxiliary window's close ends the run.
 TEST_F(AuxCommandsTest, ClosingTheLastWindowEndsTheProgram) {
   chart();

@@ -52,7 +52,6 @@ TEST_F(ReaderTest, EachActionAnnouncesItsOutcomeOnce) {
   const std::pair<std::function<void()>, const char*> steps[] = {
       {[] {}, ""},  // the start-up's own choices are not announced
       {[&] { form().arrowKey(form().option(1), +1); }, "1 Ω ±5%"},
-      {[&] { form().Timer1().tick(); }, ""},
       {[&] { click(1); }, "値なし ±5%"},
       // A second band after a black first one: the digit moves to the first band.
       {[&] { click(secondOption(7)); }, "1帯 紫、7 Ω ±5%"},

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sstream>
 
 #include "AuxFixture.h"
@@ -110,8 +109,8 @@ TEST_F(HelpViewerTest, ScrollRangeIsClampedToTheBuffer) {
   }
 }
 
-// The reading keys move the bar as its arrows, trough and ends do; on the last page the reader
-// goes on to the last line. A reader moving to a line brings it into the page.
+// The reading keys move the bar as its arrows, trough and ends do; on the last page the reader goes
+// on to the last line. A reader moving to a line (-1 - line) brings it into the page.
 TEST_F(HelpViewerTest, ReadingKeysScrollLikeTheBarAndReachTheLastLine) {
   using K = Form3::ReadKey;
   writeHelp(withEnd(NumberedLines(40)));  // pages start at 0..10
@@ -119,25 +118,20 @@ TEST_F(HelpViewerTest, ReadingKeysScrollLikeTheBarAndReachTheLastLine) {
   EXPECT_EQ(viewer().Picture1().readerLines(), NumberedLines(40));
   EXPECT_EQ(viewer().focus(), &viewer().Picture1());
   EXPECT_TRUE(viewer().get<CommandButton>("Command1").isCancel());  // Escape closes, as HELP END does
-  struct Step {
-    std::function<void(Form3&)> act;
-    int top, line;
-  };
-  const Step steps[] = {
-      {[](Form3& v) { v.readKey(K::LineDown); }, 1, 1},  {[](Form3& v) { v.readKey(K::PageDown); }, 10, 10},
-      {[](Form3& v) { v.readKey(K::LineDown); }, 10, 11}, {[](Form3& v) { v.readKey(K::Bottom); }, 10, 39},
-      {[](Form3& v) { v.readKey(K::LineDown); }, 10, 39}, {[](Form3& v) { v.readKey(K::LineUp); }, 10, 38},
-      {[](Form3& v) { v.readKey(K::PageUp); }, 0, 0},     {[](Form3& v) { v.readKey(K::LineUp); }, 0, 0},
-      {[](Form3& v) { v.readKey(K::PageDown); }, 10, 10}, {[](Form3& v) { v.readKey(K::PageDown); }, 10, 39},
-      {[](Form3& v) { v.readKey(K::Top); }, 0, 0},        {[](Form3& v) { v.readerMovedTo(35); }, 10, 35},
-      {[](Form3& v) { v.readerMovedTo(12); }, 10, 12},    {[](Form3& v) { v.readerMovedTo(2); }, 2, 2},
-      {[](Form3& v) { v.VScroll1().setValue(7); }, 7, 7},
-  };
-  for (const auto& s : steps) {
-    s.act(viewer());
-    EXPECT_EQ(scroll().value(), s.top);
-    EXPECT_EQ(viewer().Picture1().readerLine(), s.line);
-    EXPECT_EQ(page().front(), " line " + std::to_string(s.top));
+  const int steps[][3] = {{int(K::LineDown), 1, 1}, {int(K::PageDown), 10, 10}, {int(K::LineDown), 10, 11},
+                          {int(K::Bottom), 10, 39}, {int(K::LineDown), 10, 39}, {int(K::LineUp), 10, 38},
+                          {int(K::PageUp), 0, 0},   {int(K::LineUp), 0, 0},     {int(K::PageDown), 10, 10},
+                          {int(K::PageDown), 10, 39}, {int(K::Top), 0, 0},    {-1 - 35, 10, 35},
+                          {-1 - 12, 10, 12},        {-1 - 2, 2, 2}};
+  for (const auto& [key, top, line] : steps) {
+    if (key >= 0) {
+      viewer().readKey(K(key));
+    } else {
+      viewer().readerMovedTo(-1 - key);
+    }
+    EXPECT_EQ(scroll().value(), top);
+    EXPECT_EQ(viewer().Picture1().readerLine(), line);
+    EXPECT_EQ(page().front(), " line " + std::to_string(top));
   }
 }
 
