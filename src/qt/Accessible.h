@@ -67,8 +67,9 @@ void tellCaretMoved(QWidget* w, int offset);
 // reader, take() runs at once and its text goes nowhere.
 void announceLater(QWidget* window, const std::function<QString()>& take);
 // How long an announcement waits: long enough for the reader to have begun what the action itself
-// made it say (the option that took the focus, the key typed), short enough to be heard at once.
-inline constexpr int kAnnouncementDelayMs = 500;
+// made it say (the option that took the focus, the key typed), short enough that the result is
+// heard within a second of the key, the reader's own work included.
+inline constexpr int kAnnouncementDelayMs = 350;
 
 // The offscreen platform has no reader to listen, so Qt drops every event there: a test hears them
 // here instead. An empty listener hands them back to Qt.
