@@ -127,9 +127,9 @@ class ControlAccessible : public QAccessibleWidget {
   }
 };
 
-// A view read as text, or a line edit. Its text-attribute run is the whole text: Qt 6.4's line edit reports an
-// empty run at every offset, and Orca 43, joining the runs, reads one character short ("470" for
-// 4700). The text has no attributes a reader would announce.
+// A view read as text, or a line edit. Its text-attribute run is the whole text: Qt 6.4's line edit
+// reports an empty run at every offset, and Orca 43, joining the runs, reads one character short
+// ("470" for 4700). The text has no attributes a reader would announce.
 class TextAccessible : public ControlAccessible, public QAccessibleTextInterface {
  public:
   using ControlAccessible::ControlAccessible;

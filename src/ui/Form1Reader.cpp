@@ -61,7 +61,9 @@ std::string Form1::takeAnnouncement() {
     text += valueForReader();
   }
   valueAnnounced_ = false;
-  for (int b = 0; b < 4; ++b) announcedBands_[static_cast<std::size_t>(b)] = bandPicture(static_cast<Band>(b)).backColour();
+  for (int b = 0; b < 4; ++b) {
+    announcedBands_[static_cast<std::size_t>(b)] = bandPicture(static_cast<Band>(b)).backColour();
+  }
   return text;
 }
 

@@ -81,7 +81,7 @@ TEST_F(BrowserViewsTest, EnterInTheAddressBoxNavigatesOnceAndReachesTheBox) {
   }
   EXPECT_EQ(entered.count(), 2);
   // A reader names the box where the keys land, and the frame that has no caption.
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(box->lineEdit())->text(QAccessible::Name), QStringLiteral("アドレス"));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(box->lineEdit())->text(QAccessible::Name), u"アドレス");
   EXPECT_EQ(QAccessible::queryAccessibleInterface(view(*app->find<MDIForm1>()))->text(QAccessible::Name),
             QStringLiteral("Web ブラウザ"));
 }

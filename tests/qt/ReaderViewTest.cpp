@@ -168,7 +168,9 @@ TEST_F(ReaderViewTest, ReaderHearsTheOutcomeOnceAsANotification) {
   std::vector<QString> heard;
   qt::setReaderListener([&](QAccessibleEvent& e) {
     QAccessibleInterface* i = e.accessibleInterface();
-    if (e.type() == QAccessible::ObjectShow && i->role() == QAccessible::Notification) heard.push_back(i->text(QAccessible::Name));
+    if (e.type() == QAccessible::ObjectShow && i->role() == QAccessible::Notification) {
+      heard.push_back(i->text(QAccessible::Name));
+    }
   });
   for (const char* typed : {"4", "47", "470", "4700"}) renderer->dispatch([&] { form().Text5().userEdit(typed); });
   QTest::qWait(2 * qt::kAnnouncementDelayMs);
