@@ -37,12 +37,6 @@ std::vector<Window*> App::windows() const {
   return all;
 }
 
-void App::returnFocusFrom(const Window& w) {
-  Form1& main = *form1_;
-  Control* opener = w.opener();
-  main.setFocus(opener && opener->window() == &main ? *opener : main.Text5());
-}
-
 void App::end() {
   if (ended_) return;
   ended_ = true;

@@ -70,10 +70,6 @@ class App {
   // Frees the windows closed since the last call; the renderer calls it after dropping their widgets.
   void collectClosed() { closed_.clear(); }
 
-  // Hands the keyboard back to the calculator's control that opened a closing window: to the entry
-  // box when none did, or when that control cannot take the focus now.
-  void returnFocusFrom(const Window& w);
-
   // The Quit button's end: no handler runs after it.
   void end();
   bool ended() const { return ended_; }

@@ -16,7 +16,8 @@ void AuxWindow::closeAndReturn() {
   App& a = app();
   a.closeWindow(*this);
   a.setAuxWindowFlag(kAuxClosed);
-  a.returnFocusFrom(*this);
+  Form1& main = a.form1();
+  main.setFocus(main.Text5());
 }
 
 CommandButton& AuxWindow::addCloseButton(std::string caption, int left, int top, int width, Rgb back) {

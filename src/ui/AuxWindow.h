@@ -1,8 +1,7 @@
 #pragma once
 // The windows the calculator opens beside itself: the colour-band chart, the help viewer and the
 // about box. Each one's own close button (or Escape) ends the same way: the window closes, the
-// toggle flag goes back to "none open" and the keyboard focus returns to the calculator's button
-// that opened the window, so a keyboard user goes on where they were.
+// toggle flag goes back to "none open" and the keyboard focus returns to the calculator's entry box.
 
 #include <string>
 
@@ -21,7 +20,7 @@ class AuxWindow : public Window {
   void closeBoxPressed() override { closeAndReturn(); }
 
  protected:
-  // Closes this window, marks the toggle flag "none open" and gives the focus back to its opener.
+  // Closes this window, marks the toggle flag "none open" and gives the focus to Text5.
   void closeAndReturn();
   // The window's own close button "Command1": the shared lavender face and a bold caption.
   CommandButton& addCloseButton(std::string caption, int left, int top, int width, Rgb back);

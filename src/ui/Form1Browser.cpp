@@ -45,7 +45,7 @@ int frameCoordinate(const std::string& text) {
 
 // Places the frame (opening it when it is not open) and opens the browser inside it. A browser
 // that is already open is only shown again, without loading its page anew.
-void openBrowserInFrame(App& app, int width, int height, Control& opener) {
+void openBrowserInFrame(App& app, int width, int height) {
   const SavedValues& values = app.savedValues();
   MDIForm1* frame = app.find<MDIForm1>();
   if (!frame) {
@@ -54,7 +54,6 @@ void openBrowserInFrame(App& app, int width, int height, Control& opener) {
   }
   frame->move(frameCoordinate(values.get(entry::kFrameLeft)), frameCoordinate(values.get(entry::kFrameTop)));
   frame->setOuterSize(width, height);
-  frame->setOpener(opener);
   frame->bringToFront();
   if (frmBrowser* browser = frame->browser()) {
     browser->show();
@@ -71,15 +70,15 @@ void Form1::Command9_Click() {
     checkFrameEntry(a.savedValues(), entry::kFrameTop, kFrameTopLow, kFrameTopHigh);
     checkFrameEntry(a.savedValues(), entry::kFrameLeft, kFrameLeftLow, kFrameLeftHigh);
     a.setAuxWindowFlag(kAuxOpen);
-    openBrowserInFrame(a, kWevFrameWidth, kWevFrameHeight, get<CommandButton>("Command9"));
+    openBrowserInFrame(a, kWevFrameWidth, kWevFrameHeight);
   } else {
     a.setAuxWindowFlag(kAuxClosed);
     closeFrameWindow();
-    setFocus(get<CommandButton>("Command9"));
+    setFocus(Text5());
   }
 }
 
-void Form1::Label25_Click() { openBrowserInFrame(app(), kLinkFrameWidth, kLinkFrameHeight, Label25()); }
+void Form1::Label25_Click() { openBrowserInFrame(app(), kLinkFrameWidth, kLinkFrameHeight); }
 
 void Form1::closeFrameWindow() {
   if (MDIForm1* frame = app().find<MDIForm1>()) frame->unload();

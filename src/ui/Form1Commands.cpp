@@ -1,7 +1,6 @@
 // The buttons that open the help viewer, the colour-band chart and the about box. They share the
 // one toggle flag: each first closes the windows it competes with, then opens its own window when
-// no window was open through a toggle, and otherwise only closes, leaving the keyboard on itself.
-// A window remembers the button that opened it, to hand the keyboard back there when it closes.
+// no window was open through a toggle, and otherwise only closes and returns to the entry box.
 
 #include <algorithm>
 #include <cmath>
@@ -34,18 +33,16 @@ void placeBelowCalculator(const App& a, Window& w, int down, int right) {
 // Opens a window of this kind below the calculator and shows it. One may still be open from before
 // (another toggle reset the flag meanwhile): that one is placed and raised rather than doubled.
 template <class W>
-W& showBelowCalculator(App& a, int down, int right, Control& opener) {
-  W* w = a.find<W>();
-  if (w) {
-    placeBelowCalculator(a, *w, down, right);
-    w->bringToFront();
-  } else {
-    w = &a.openWindow<W>();
-    placeBelowCalculator(a, *w, down, right);
-    w->show();
+W& showBelowCalculator(App& a, int down, int right) {
+  if (W* open = a.find<W>()) {
+    placeBelowCalculator(a, *open, down, right);
+    open->bringToFront();
+    return *open;
   }
-  w->setOpener(opener);
-  return *w;
+  W& w = a.openWindow<W>();
+  placeBelowCalculator(a, w, down, right);
+  w.show();
+  return w;
 }
 
 }  // namespace
@@ -55,7 +52,7 @@ void Form1::Command7_Click() {
   App& a = app();
   a.close<Form3>();
   if (a.auxWindowFlag() == kAuxClosed) {
-    Form2& chart = showBelowCalculator<Form2>(a, 400, 100, get<CommandButton>("Command7"));
+    Form2& chart = showBelowCalculator<Form2>(a, 400, 100);
     chart.Timer1().setEnabled(true);
     a.setAuxWindowFlag(kAuxOpen);
   } else {
@@ -64,7 +61,7 @@ void Form1::Command7_Click() {
       a.closeWindow(*chart);
     }
     a.setAuxWindowFlag(kAuxClosed);
-    setFocus(get<CommandButton>("Command7"));
+    setFocus(Text5());
   }
 }
 
@@ -73,13 +70,13 @@ void Form1::Command8_Click() {
   App& a = app();
   a.close<Form2>();
   if (a.auxWindowFlag() == kAuxClosed) {
-    Form3& help = showBelowCalculator<Form3>(a, 380, 50, get<CommandButton>("Command8"));
+    Form3& help = showBelowCalculator<Form3>(a, 380, 50);
     help.Timer1().setEnabled(true);
     a.setAuxWindowFlag(kAuxOpen);
   } else {
     a.close<Form3>();
     a.setAuxWindowFlag(kAuxClosed);
-    setFocus(get<CommandButton>("Command8"));
+    setFocus(Text5());
   }
   // The text is (re)loaded on every press, closing ones included, so an edited help file shows at
   // the next opening. A closed viewer is not brought back just to be painted.
@@ -97,12 +94,11 @@ void Form1::Command10_Click() {
     frmAbout& about = a.openWindow<frmAbout>();
     placeBelowCalculator(a, about, 450, 120);
     about.Label1().setCaption(std::string(kAboutDescription));
-    about.setOpener(get<CommandButton>("Command10"));
     about.show();
     a.setAuxWindowFlag(kAuxOpen);
   } else {
     a.setAuxWindowFlag(kAuxClosed);
-    setFocus(get<CommandButton>("Command10"));
+    setFocus(Text5());
   }
 }
 

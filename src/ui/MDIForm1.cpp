@@ -39,7 +39,7 @@ void MDIForm1::closeBoxPressed() {
   RecordFramePosition(*this);
   a.setAuxWindowFlag(kAuxClosed);
   unload();
-  a.returnFocusFrom(*this);
+  a.form1().setFocus(a.form1().Text5());
 }
 
 void MDIForm1::unload() {

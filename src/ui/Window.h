@@ -90,11 +90,6 @@ class Window {
   bool dialog() const { return dialog_; }
   void setDialog(bool dialog);
 
-  // The control of another window that opened this one (a button or link of the calculator, which
-  // lives for the whole run): closing the window hands the keyboard back to it.
-  Control* opener() const { return opener_; }
-  void setOpener(Control& c) { opener_ = &c; }
-
   // What a screen reader is told of the user's last action. A later announcement replaces an
   // earlier one: handlers run nested, the outermost last, so the reader hears the final state once,
   // and actions that follow each other faster than the reader is told leave only the last.
@@ -193,7 +188,6 @@ class Window {
   std::string readerName_;
   std::string readerDescription_;
   bool dialog_ = false;
-  Control* opener_ = nullptr;
   std::string announcement_;
   bool shown_ = false;
   std::uint64_t raiseRequests_ = 0;

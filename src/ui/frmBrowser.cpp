@@ -195,8 +195,8 @@ void frmBrowser::tbToolBar_ButtonClick(const std::string& key) {
     RecordFramePosition(frame());
     a.setAuxWindowFlag(kAuxClosed);
     frame().unload();
-    // Like every close button of an auxiliary window, it hands the keyboard back to the opener.
-    a.returnFocusFrom(frame());
+    // Like every close button of an auxiliary window, it hands the keyboard back to the entry box.
+    main.setFocus(main.Text5());
   }
 }
 

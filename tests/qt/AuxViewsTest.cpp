@@ -290,7 +290,7 @@ TEST_F(AuxViewsTest, HelpReadsAsTextAndWindowsAsTheModelSays) {
   }
   EXPECT_FALSE(t->characterRect(t->cursorPosition()).isEmpty());
   key(page, Qt::Key_Escape);
-  EXPECT_EQ(view(form())->focusWidget(), widget(form(), "Command8"));
+  EXPECT_EQ(view(form())->focusWidget(), widget(form(), "Text5"));
 
   const char* dialogs[][4] = {{"Command7", "色帯表", "ZENTARIO", "カラーコード抵抗表\n黒: 第1数 0"},
                               {"Command10", "ﾊﾞｰｼﾞｮﾝ情報", "ﾊﾞｰｼﾞｮﾝ情報", "色帯抵抗\nVer 1.95\n色帯抵抗は"}};

@@ -39,7 +39,7 @@ TEST_F(AuxCommandsTest, ChartTwiceOpensBelowTheCalculatorThenCloses) {
   chart();
   EXPECT_EQ(app.find<Form2>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
-  EXPECT_TRUE(focusOn("Command7"));
+  EXPECT_TRUE(focusOnEntry());
 }
 
 TEST_F(AuxCommandsTest, HelpOpensAt380Down50RightAndClosesOnTheNextPress) {
@@ -55,7 +55,7 @@ TEST_F(AuxCommandsTest, HelpOpensAt380Down50RightAndClosesOnTheNextPress) {
   help();
   EXPECT_EQ(app.find<Form3>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
-  EXPECT_TRUE(focusOn("Command8"));
+  EXPECT_TRUE(focusOnEntry());
 }
 
 TEST_F(AuxCommandsTest, AboutOpensAt450Down120RightWithItsDescription) {
@@ -72,7 +72,7 @@ TEST_F(AuxCommandsTest, AboutOpensAt450Down120RightWithItsDescription) {
   about();
   EXPECT_EQ(app.find<frmAbout>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
-  EXPECT_TRUE(focusOn("Command10"));
+  EXPECT_TRUE(focusOnEntry());
 }
 
 TEST_F(AuxCommandsTest, ChartThenHelpClosesTheChartOnlyAndTheNextHelpOpens) {
@@ -81,7 +81,7 @@ TEST_F(AuxCommandsTest, ChartThenHelpClosesTheChartOnlyAndTheNextHelpOpens) {
   EXPECT_EQ(app.find<Form2>(), nullptr);
   EXPECT_EQ(app.find<Form3>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
-  EXPECT_TRUE(focusOn("Command8"));
+  EXPECT_TRUE(focusOnEntry());
 
   help();
   EXPECT_NE(app.find<Form3>(), nullptr);
@@ -188,9 +188,8 @@ TEST_F(AuxCommandsTest, PlacementFollowsTheRecordedPositionWhateverItHolds) {
   }
 }
 
-// Each window's own close button and its title bar's close box end the same way, with the keyboard
-// back on the button that opened the window.
-TEST_F(AuxCommandsTest, CloseButtonsAndCloseBoxesResetTheFlagAndFocusTheOpener) {
+// Each window's own close button and its title bar's close box end the same way.
+TEST_F(AuxCommandsTest, CloseButtonsAndCloseBoxesResetTheFlagAndFocusTheEntry) {
   struct Case {
     const char* opener;
     std::function<Window*(App&)> find;
@@ -213,7 +212,7 @@ TEST_F(AuxCommandsTest, CloseButtonsAndCloseBoxesResetTheFlagAndFocusTheOpener) 
       }
       EXPECT_EQ(c.find(app), nullptr) << c.opener << (closeBox ? " close box" : " button");
       EXPECT_TRUE(flagIs(kAuxClosed)) << c.opener;
-      EXPECT_TRUE(focusOn(c.opener)) << c.opener;
+      EXPECT_TRUE(focusOnEntry()) << c.opener;
       // The next press opens the window again at once.
       press(c.opener);
       EXPECT_NE(c.find(app), nullptr) << c.opener;

@@ -36,7 +36,7 @@ class AuxTest : public ::testing::Test {
     for (Window* w : app.windows()) n += dynamic_cast<W*>(w) != nullptr;
     return n;
   }
-  bool focusOn(const char* control) { return form().focus() == form().find(control); }
+  bool focusOnEntry() { return form().focus() == &form().Text5(); }
   void writeHelp(const std::vector<std::string>& lines) const { dir.write("ZENHELP.TXT", HelpFileBytes(lines)); }
 
   TempDir dir;

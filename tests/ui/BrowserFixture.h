@@ -40,7 +40,7 @@ class BrowserTest : public ::testing::Test {
   void clickTool(const std::string& key) { openBrowser().tbToolBar().userClick(key); }
   void setEntry(int n, std::string text) { app.savedValues().set(n, std::move(text)); }
   const std::string& entryText(int n) const { return app.savedValues().get(n); }
-  bool focusOn(const char* control) { return form().focus() == form().find(control); }
+  bool focusInEntryBox() { return form().focus() == &form().Text5(); }
 
   TempDir dir;
   FakePlatform platform{dir.path()};

@@ -219,7 +219,7 @@ TEST_F(OpenBrowserTest, StopClosesEverythingRecordsThePlaceAndReturnsToTheCalcul
   EXPECT_EQ(entryText(entry::kFrameLeft), " 4100");
   EXPECT_GT(form().raiseRequests(), raises);
   EXPECT_TRUE(form().shown());
-  EXPECT_TRUE(focusOn("Command9"));
+  EXPECT_TRUE(focusInEntryBox());
   EXPECT_EQ(platform.endProgramCalls(), 0);
 
   // The frame comes back where it was moved to, within W E V's ranges.
@@ -259,7 +259,7 @@ TEST_F(OpenBrowserTest, FrameCloseBoxActsLikeStop) {
   EXPECT_EQ(app.auxWindowFlag(), kAuxClosed);
   EXPECT_EQ(entryText(entry::kFrameTop), " 1111");
   EXPECT_EQ(entryText(entry::kFrameLeft), " 2222");
-  EXPECT_TRUE(focusOn("Command9"));
+  EXPECT_TRUE(focusInEntryBox());
   // The next W E V opens again instead of only resetting the flag.
   pressWev();
   EXPECT_NE(browser(), nullptr);

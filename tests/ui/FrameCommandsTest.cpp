@@ -112,7 +112,7 @@ TEST_F(BrowserTest, WevTwiceOpensThenClosesAndHandsTheFocusBack) {
   EXPECT_EQ(frame(), nullptr);
   EXPECT_EQ(browser(), nullptr);
   EXPECT_EQ(app.auxWindowFlag(), kAuxClosed);
-  EXPECT_TRUE(focusOn("Command9"));
+  EXPECT_TRUE(focusInEntryBox());
   // A third press opens it again, from the start.
   pressWev();
   ASSERT_NE(browser(), nullptr);
@@ -137,7 +137,7 @@ TEST_F(BrowserTest, WevWhileAnotherWindowIsOpenOnlyResetsTheFlag) {
   EXPECT_EQ(platform.browsersCreated(), 0);
   EXPECT_EQ(app.find<OtherWindow>(), &other);
   EXPECT_TRUE(other.shown());
-  EXPECT_TRUE(focusOn("Command9"));
+  EXPECT_TRUE(focusInEntryBox());
   pressWev();
   EXPECT_NE(browser(), nullptr);
 }
