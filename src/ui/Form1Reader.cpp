@@ -40,7 +40,11 @@ std::string Form1::slotForReader(int k) const {
   const std::string& value = slotLabel(k).caption();
   if (value.empty()) return "空き";
   std::string text = value;
-  for (int b = 0; b < 4; ++b) text += " " + colourName(slotBand(k, b).backColour());
+  // Appended piece by piece: GCC 12 warns (-Wrestrict, wrongly) on " " + a string at -O2.
+  for (int b = 0; b < 4; ++b) {
+    text += ' ';
+    text += colourName(slotBand(k, b).backColour());
+  }
   return text;
 }
 
