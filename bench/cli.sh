@@ -7,7 +7,8 @@ program="$(cd "$build" && pwd)/bin/zentario"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-# No display: the sub-commands never need one. --version is the program's bare start, for scale.
+# No display: the sub-commands never need one. --version loads the window's module, and Qt with it,
+# for scale.
 env -u DISPLAY -u WAYLAND_DISPLAY hyperfine -N --warmup 5 --runs "${RUNS:-100}" \
   "$program value 4k7" \
   "$program value 4.75k --json" \

@@ -1,5 +1,6 @@
 #pragma once
-// The whole program behind main(), so the start-up benchmark runs exactly what users run.
+// The whole window program behind main(), run from the zenwindow module (WindowModule.h), so the
+// start-up benchmark runs exactly what users run.
 
 #include <string>
 

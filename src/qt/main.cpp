@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "Cli.h"
-#include "Program.h"
+#include "WindowModule.h"
 
 int main(int argc, char** argv) {
-  // The terminal sub-commands answer before any Qt application object exists: no display needed.
+  // The terminal sub-commands answer from core alone: Qt is never loaded, and no display needed.
   if (argc > 1 && zen::cli::IsSubcommand(argv[1])) {
     return zen::cli::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
   }
@@ -17,5 +17,5 @@ int main(int argc, char** argv) {
   // Appended, not "\n" + text: GCC 12 warns (-Wrestrict, wrongly) on that at -O2.
   options.helpSections = '\n';
   options.helpSections += zen::cli::SubcommandsHelp();
-  return zen::qt::runProgram(argc, argv, options);
+  return zen::qt::RunWindowModule(argc, argv, options);
 }
