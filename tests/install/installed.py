@@ -3,7 +3,7 @@
 
   installed.py desktop-entry FILE     desktop-file-validate says nothing about it
   installed.py metainfo FILE          appstreamcli validate --no-net finds nothing to report
-  installed.py command-line ...       --help, --version, mistakes and a missing display
+  installed.py command-line ...       --help, --version, mistakes, a missing display and module
   installed.py run-folder ...         the installed program with --folder: help text, browser, Quit
   installed.py run-xdg ...            without --folder: Quit writes under $XDG_CONFIG_HOME
   installed.py bad-folders ...        folders that cannot be used: the program starts and ends
@@ -138,12 +138,18 @@ def command_line(args):
         r = run("value", "4k7")
         expect(r.returncode == 0 and r.stdout.decode() == "黄 紫 赤 金  (yellow violet red gold)  4.7 KΩ ±5 %\n"
                "SMD: 472, 4701\n" and not r.stderr, f"value 4k7: {r}")
-        r = run("smd", "01C")
-        expect(r.returncode == 0 and r.stdout.decode().startswith("10 KΩ  "), f"smd 01C: {r}")
         r = run("bands", "黄", "紫", "赤")
         expect(r.returncode == 0 and r.stdout.decode() == "4700 Ω  4.7 KΩ  0.0047 MΩ  ±5 %\n", f"bands: {r}")
+        # Without the window's module: one line naming it, status 1; the sub-commands need none.
+        module = inst.find_one("libzenwindow.so")
+        os.remove(module)
+        r = run("--version")
+        expect(r.returncode == 1 and not r.stdout and r.stderr.decode().startswith(f"zentario: cannot load {module}: ")
+               and r.stderr.count(b"\n") == 1, f"no module: {r}")
+        r = run("smd", "01C")
+        expect(r.returncode == 0 and r.stdout.decode().startswith("10 KΩ  "), f"smd 01C: {r}")
         inst.expect_start_folder_empty()  # and so no core file either
-        print("command line: help, version, sub-commands, mistakes (2) and no display (1) as expected")
+        print("command line: help, version, sub-commands, mistakes (2), no display and no module (1) as expected")
     finally:
         inst.remove()
 
