@@ -151,7 +151,10 @@ Shown shownFor(const Code& code) {
 
 std::string joined(const std::vector<C>& colours, std::string_view (*name)(C)) {
   std::string text;
-  for (C c : colours) text += (text.empty() ? "" : " ") + std::string(name(c));
+  for (C c : colours) {
+    if (!text.empty()) text += ' ';
+    text += name(c);
+  }
   return text;
 }
 
@@ -215,7 +218,8 @@ int bands(const Request& r, std::ostream& out, std::ostream& err) {
     }
   }
   const Shown s = shownFor(code);
-  const std::optional<int> ppm = code.coefficient ? temperatureCoefficientOf(*code.coefficient) : std::nullopt;
+  std::optional<int> ppm;
+  if (code.coefficient) ppm = temperatureCoefficientOf(*code.coefficient);
   if (r.json) {
     JsonObject json;
     addShown(json, code, s);
