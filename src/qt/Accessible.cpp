@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
@@ -210,16 +211,20 @@ class WindowAccessible : public QAccessibleWidget {
 };
 
 // The window's notification: never on the screen, it tells its text by saying that it was shown.
+// The text is a line inside it, as in a desktop's notifications: Orca 43 speaks a notification's
+// name and then its lines, but shows only the lines on a braille display and keeps only those in
+// its list of notifications, so a text in the name alone reached no braille reader.
 class Announcer : public QWidget {
  public:
-  explicit Announcer(QWidget* window) : QWidget(window) {
+  explicit Announcer(QWidget* window) : QWidget(window), line_(this) {
     setObjectName(QStringLiteral("announcement"));
     hide();
     timer_.setSingleShot(true);
     timer_.setInterval(kAnnouncementDelayMs);
     QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-      text_ = take_();
-      if (text_.isEmpty()) return;
+      const QString text = take_();
+      if (text.isEmpty()) return;
+      line_.setText(text);
       QAccessibleEvent shown(this, QAccessible::ObjectShow);
       send(shown);
     });
@@ -228,19 +233,25 @@ class Announcer : public QWidget {
     take_ = take;
     timer_.start();
   }
-  const QString& text() const { return text_; }
 
  private:
-  QString text_;
+  QLabel line_;
   std::function<QString()> take_;
   QTimer timer_;
 };
 
-class AnnouncerAccessible : public QAccessibleWidget {
+// The notification's line, shown to a reader whenever the notification is: a reader shows only the
+// lines it can see.
+class AnnouncementLineAccessible : public QAccessibleWidget {
  public:
-  explicit AnnouncerAccessible(Announcer* a) : QAccessibleWidget(a, QAccessible::Notification) {}
+  explicit AnnouncementLineAccessible(QLabel* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name ? static_cast<const Announcer*>(widget())->text() : QAccessibleWidget::text(t);
+    return t == QAccessible::Name ? static_cast<const QLabel*>(widget())->text() : QString();
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.invisible = s.offscreen = false;
+    return s;
   }
 };
 
@@ -249,13 +260,20 @@ QAccessibleInterface* factory(const QString& classname, QObject* object) {
   // "QLineEdit" may be ours. The object is looked at only then: the web engine asks about objects
   // of its own that it may already have let go.
   const bool lineEdit = classname == QLatin1String("QLineEdit");
-  if ((!lineEdit && classname != QLatin1String("QWidget")) || !object || !object->isWidgetType()) return nullptr;
+  const bool label = classname == QLatin1String("QLabel");
+  if ((!lineEdit && !label && classname != QLatin1String("QWidget")) || !object || !object->isWidgetType()) {
+    return nullptr;
+  }
   auto* w = static_cast<QWidget*>(object);
+  if (label) {
+    const bool announcement = dynamic_cast<Announcer*>(w->parentWidget());
+    return announcement ? new AnnouncementLineAccessible(static_cast<QLabel*>(w)) : nullptr;
+  }
   if (lineEdit) return dynamic_cast<ReaderText*>(object) ? new TextAccessible(w, QAccessible::EditableText) : nullptr;
   if (dynamic_cast<ReaderText*>(object)) return new TextAccessible(w);
   if (dynamic_cast<ControlView*>(object)) return new ControlAccessible(w);
   if (dynamic_cast<WindowView*>(object)) return new WindowAccessible(w);
-  if (auto* a = dynamic_cast<Announcer*>(object)) return new AnnouncerAccessible(a);
+  if (dynamic_cast<Announcer*>(object)) return new QAccessibleWidget(w, QAccessible::Notification);
   return nullptr;
 }
 

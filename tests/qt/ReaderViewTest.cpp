@@ -169,7 +169,10 @@ TEST_F(ReaderViewTest, ReaderHearsTheOutcomeOnceAsANotification) {
   qt::setReaderListener([&](QAccessibleEvent& e) {
     QAccessibleInterface* i = e.accessibleInterface();
     if (e.type() == QAccessible::ObjectShow && i->role() == QAccessible::Notification) {
-      heard.push_back(i->text(QAccessible::Name));
+      // The text is the notification's line, which a reader sees whenever the notification shows.
+      ASSERT_EQ(i->childCount(), 1);
+      EXPECT_FALSE(i->child(0)->state().invisible);
+      heard.push_back(i->text(QAccessible::Name) + i->child(0)->text(QAccessible::Name));
     }
   });
   for (const char* typed : {"4", "47", "470", "4700"}) renderer->dispatch([&] { form().Text5().userEdit(typed); });
