@@ -63,8 +63,15 @@ TEST(ReadSmdMarking, EveryForm) {
       {"0R22", SmdKind::DecimalPoint, dec("22", -2)}, {"10R0", SmdKind::DecimalPoint, dec("1", 1)},
       {"4r7", SmdKind::DecimalPoint, dec("47", -1)}, {"98R", SmdKind::DecimalPoint, dec("98", 0)},
       {"01R", SmdKind::DecimalPoint, dec("1", 0)},   // read as the point and as EIA-96 alike: 1 ohm
-      {"01C", SmdKind::Eia96, dec("1", 4)},          {"68X", SmdKind::Eia96, dec("499", -1)},
-      {"68s", SmdKind::Eia96, dec("499", -1)},       {"96F", SmdKind::Eia96, dec("976", 5)},
+      // Each EIA-96 letter: Z x0.001, Y and R x0.01, X and S x0.1, A x1, B and H x10, C x100,
+      // D x1000, E x10^4, F x10^5; the numbers 01 = 100, 02 = 102, 12 = 130, 30 = 200, 68 = 499.
+      {"01Z", SmdKind::Eia96, dec("1", -1)},         {"01Y", SmdKind::Eia96, dec("1", 0)},
+      {"02Y", SmdKind::Eia96, dec("102", -2)},       {"68X", SmdKind::Eia96, dec("499", -1)},
+      {"68s", SmdKind::Eia96, dec("499", -1)},       {"01A", SmdKind::Eia96, dec("1", 2)},
+      {"12B", SmdKind::Eia96, dec("13", 2)},         {"01H", SmdKind::Eia96, dec("1", 3)},
+      {"01C", SmdKind::Eia96, dec("1", 4)},          {"01D", SmdKind::Eia96, dec("1", 5)},
+      {"30D", SmdKind::Eia96, dec("2", 5)},          {"01E", SmdKind::Eia96, dec("1", 6)},
+      {"01F", SmdKind::Eia96, dec("1", 7)},          {"96F", SmdKind::Eia96, dec("976", 5)},
       {"0", SmdKind::Jumper, {}},   {"00", SmdKind::Jumper, {}},  {"000", SmdKind::Jumper, {}},
       {"0000", SmdKind::Jumper, {}}, {"0R0", SmdKind::Jumper, {}}, {"00R", SmdKind::Jumper, {}}, {"007", SmdKind::Jumper, {}},
   };
