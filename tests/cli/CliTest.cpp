@@ -185,6 +185,19 @@ TEST(Cli, RefusesWithOneLineAndStatusTwo) {
   }
 }
 
+// The sixth band's temperature coefficients as IEC 60062 gives them, in ppm/K; 0: the colour has
+// none and is refused.
+TEST(Cli, SixthBandIsTheTemperatureCoefficient) {
+  const std::pair<const char*, int> coefficients[] = {
+      {"black", 250}, {"brown", 100}, {"red", 50}, {"orange", 15}, {"yellow", 25}, {"green", 20},  {"blue", 10},
+      {"violet", 5},  {"grey", 1},    {"white", 0}, {"gold", 0},   {"silver", 0}, {"none", 0}};
+  for (const auto& [colour, ppm] : coefficients) {
+    const Answer a = run({"bands", "1", "0", "0", "red", "brown", colour});
+    EXPECT_EQ(a.status, ppm ? 0 : kUnreadable) << colour;
+    EXPECT_EQ(a.out, ppm ? "10000 Ω  10 KΩ  0.01 MΩ  ±1 %  " + std::to_string(ppm) + " ppm/K\n" : "") << colour;
+  }
+}
+
 TEST(Cli, HelpForEachSubcommand) {
   for (const auto& [name, help] : {std::pair{"bands", BandsHelp()}, {"value", ValueHelp()}, {"smd", SmdHelp()}}) {
     for (const char* option : {"--help", "-h"}) {

@@ -1,6 +1,5 @@
-// Five- and six-band codes, the E48/E96/E192 series and surface-mount markings, against the
-// published tables: the colour table's coefficients, the series as listed, EIA-96's numbers and
-// letters.
+// The E48/E96/E192 series and surface-mount markings, against the published tables: the series
+// as listed, EIA-96's numbers and letters.
 
 #include <gtest/gtest.h>
 
@@ -9,21 +8,13 @@
 #include <tuple>
 #include <utility>
 
-#include "BandCode.h"
 #include "PreferredValues.h"
 #include "SmdMarking.h"
 
 namespace zen {
 namespace {
 
-using C = BandColour;
-
 Decimal dec(const std::string& digits, std::int64_t exponent) { return MakeDecimal(digits, exponent); }
-
-TEST(TemperatureCoefficient, SixthBandColours) {
-  const std::optional<int> expected[] = {250, 100, 50, 15, 25, 20, 10, 5, 1, {}, {}, {}, {}};
-  for (int i = 0; i < kBandColourCount; ++i) EXPECT_EQ(temperatureCoefficientOf(C(i)), expected[i]) << i;
-}
 
 // Each listed member is the rounded geometric value 10^(i/n), except E192's 920 (rounding gives
 // 919); and every member, in every decade, is its own nearest value.
