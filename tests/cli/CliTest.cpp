@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -198,14 +200,41 @@ TEST(Cli, SixthBandIsTheTemperatureCoefficient) {
   }
 }
 
+std::vector<std::string> wordsOf(const std::string& text) {
+  std::istringstream in(text);
+  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+// Each help starts with its usage, and every example in it ("  zentario smd 472    4.7 KΩ …", the
+// answer after two spaces or on the more indented lines below) answers, run, what it shows.
 TEST(Cli, HelpForEachSubcommand) {
-  for (const auto& [name, help] : {std::pair{"bands", BandsHelp()}, {"value", ValueHelp()}, {"smd", SmdHelp()}}) {
-    for (const char* option : {"--help", "-h"}) {
-      const Answer a = run({name, "4k7", option});
-      EXPECT_EQ(a.status, 0);
-      EXPECT_EQ(a.out, help);
-      EXPECT_EQ(a.err, "");
+  for (const std::string name : {"bands", "value", "smd"}) {
+    const Answer help = run({name, "4k7", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.starts_with("Usage: zentario " + name + " ")) << help.out;
+    EXPECT_EQ(run({name, "-h"}).out, help.out);
+    std::vector<std::pair<std::vector<std::string>, std::string>> examples;  // arguments, answer shown
+    std::istringstream lines(help.out);
+    for (std::string line; std::getline(lines, line);) {
+      if (line.starts_with("  zentario ")) {
+        const std::size_t gap = std::min(line.find("  ", 2), line.size());
+        examples.push_back({wordsOf(line.substr(11, gap - 11)), line.substr(gap)});
+      } else if (!examples.empty() && line.starts_with("    ")) {
+        examples.back().second += " " + line;
+      } else {
+        examples.emplace_back();
+      }
     }
+    int ran = 0;
+    for (const auto& [args, shown] : examples) {
+      if (args.empty()) continue;
+      SCOPED_TRACE(::testing::PrintToString(args));
+      const Answer a = run(args);
+      EXPECT_EQ(a.status, 0);
+      if (!shown.empty()) EXPECT_EQ(wordsOf(a.out), wordsOf(shown));
+      ++ran;
+    }
+    EXPECT_GE(ran, 4) << name;
   }
   EXPECT_NE(SubcommandsHelp().find("zentario value 4k7"), std::string::npos);
 }
