@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "AboutBox.h"
 #include "App.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "HelpFile.h"
 #include "Numbers.h"
-#include "frmAbout.h"
 
 namespace zen {
 
@@ -89,11 +89,11 @@ void Form1::Command10_Click() {
   App& a = app();
   a.close<Form2>();
   a.close<Form3>();
-  a.close<frmAbout>();
+  a.close<AboutBox>();
   if (a.auxWindowFlag() == kAuxClosed) {
-    frmAbout& about = a.openWindow<frmAbout>();
+    AboutBox& about = a.openWindow<AboutBox>();
     placeBelowCalculator(a, about, 450, 120);
-    about.Label1().setCaption(std::string(kAboutDescription));
+    about.description().setCaption(std::string(kAboutDescription));
     about.show();
     a.setAuxWindowFlag(kAuxOpen);
   } else {

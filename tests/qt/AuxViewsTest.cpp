@@ -15,6 +15,7 @@
 #include <memory>
 #include <sstream>
 
+#include "AboutBox.h"
 #include "App.h"
 #include "ChartPicture.h"
 #include "ColourTable.h"
@@ -27,7 +28,6 @@
 #include "SysInfo.h"
 #include "TempDir.h"
 #include "Views.h"
-#include "frmAbout.h"
 
 namespace zen::test {
 namespace {
@@ -195,7 +195,7 @@ TEST_F(AuxViewsTest, TitleBarIconsFollowTheirWindows) {
   EXPECT_GT(opaquePixels(view(*app->find<Form2>())), 100);
   click(form(), "Command10");  // closes the chart
   click(form(), "Command10");
-  QWidget* about = view(*app->find<frmAbout>());
+  QWidget* about = view(*app->find<AboutBox>());
   EXPECT_FALSE(about->windowIcon().isNull());  // an icon of its own, so the desktop adds none
   EXPECT_EQ(opaquePixels(about), 0);
 }
@@ -309,13 +309,13 @@ TEST_F(AuxViewsTest, HelpReadsAsTextAndWindowsAsTheModelSays) {
 TEST_F(AuxViewsTest, EnterAndEscapeCloseTheAboutBox) {
   for (const int k : {int(Qt::Key_Return), int(Qt::Key_Escape), int(Qt::Key_Enter)}) {
     click(form(), "Command10");
-    frmAbout* about = app->find<frmAbout>();
+    AboutBox* about = app->find<AboutBox>();
     ASSERT_NE(about, nullptr);
     if (k == Qt::Key_Return) saveGrab(grabImage(*view(*about)), "about.png");
-    QWidget* ok = widget(*about, "cmdOK");
+    QWidget* ok = widget(*about, "okButton");
     EXPECT_EQ(view(*about)->focusWidget(), ok);
     key(ok, k);
-    EXPECT_EQ(app->find<frmAbout>(), nullptr) << k;
+    EXPECT_EQ(app->find<AboutBox>(), nullptr) << k;
     EXPECT_EQ(app->auxWindowFlag(), kAuxClosed);
   }
 }
@@ -323,15 +323,15 @@ TEST_F(AuxViewsTest, EnterAndEscapeCloseTheAboutBox) {
 TEST_F(AuxViewsTest, EnterPressesTheFocusedButtonAndEscapeStillCancels) {
   const ScopedPath path(folder.path().string());  // no system-information program here
   click(form(), "Command10");
-  frmAbout* about = app->find<frmAbout>();
-  QWidget* sysInfo = widget(*about, "cmdSysInfo");
+  AboutBox* about = app->find<AboutBox>();
+  QWidget* sysInfo = widget(*about, "systemInfoButton");
   sysInfo->setFocus();
   key(sysInfo, Qt::Key_Return);
-  EXPECT_NE(app->find<frmAbout>(), nullptr);
+  EXPECT_NE(app->find<AboutBox>(), nullptr);
   ASSERT_EQ(platform->messages.size(), 1u);
   EXPECT_EQ(platform->messages[0], kSysInfoUnavailable);
   key(sysInfo, Qt::Key_Escape);
-  EXPECT_EQ(app->find<frmAbout>(), nullptr);
+  EXPECT_EQ(app->find<AboutBox>(), nullptr);
 }
 
 TEST_F(AuxViewsTest, EnterDoesNothingWhereNoButtonIsDefault) {
@@ -349,9 +349,9 @@ TEST_F(AuxViewsTest, SystemInformationStartsARealProgramFromThePath) {
   fs::permissions(bin.path() / "hardinfo", fs::perms::owner_all);
   const ScopedPath path(bin.path().string());
   click(form(), "Command10");
-  click(*app->find<frmAbout>(), "cmdSysInfo");
+  click(*app->find<AboutBox>(), "systemInfoButton");
   EXPECT_TRUE(platform->messages.empty());
-  EXPECT_NE(app->find<frmAbout>(), nullptr);  // the box stays open
+  EXPECT_NE(app->find<AboutBox>(), nullptr);  // the box stays open
   // The program runs on its own; the click did not wait for it.
   QElapsedTimer waited;
   waited.start();

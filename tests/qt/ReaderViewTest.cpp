@@ -16,12 +16,12 @@
 #include <utility>
 #include <vector>
 
+#include "AboutBox.h"
 #include "Accessible.h"
 #include "App.h"
 #include "Form1.h"
 #include "QtTestSupport.h"
 #include "Renderer.h"
-#include "frmAbout.h"
 
 namespace zen::test {
 namespace {
@@ -301,16 +301,16 @@ TEST_F(ReaderViewTest, FocusOnAHiddenControlGoesToTheEntryBox) {
 
 TEST_F(ReaderViewTest, WindowClosedWhileItsButtonHasTheFocusHandsItToTheEntryBox) {
   clickOn(widget("Command10"));
-  frmAbout* about = app->find<frmAbout>();
+  AboutBox* about = app->find<AboutBox>();
   ASSERT_NE(about, nullptr);
-  QPointer<QWidget> sysInfo = widgetOf(*about, "cmdSysInfo");
+  QPointer<QWidget> sysInfo = widgetOf(*about, "systemInfoButton");
   sysInfo->setFocus();
   view(*about)->close();  // the title bar's close box
   // A key that still reaches the closed window's button before the button is deleted goes nowhere.
   ASSERT_TRUE(sysInfo);
   QTest::keyClick(sysInfo, Qt::Key_Space);
   processEvents();
-  EXPECT_EQ(app->find<frmAbout>(), nullptr);
+  EXPECT_EQ(app->find<AboutBox>(), nullptr);
   EXPECT_EQ(focused(), "Text5");
   EXPECT_TRUE(window()->isActiveWindow());
   EXPECT_TRUE(platform->messages.empty());

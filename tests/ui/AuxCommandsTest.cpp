@@ -3,12 +3,12 @@
 
 #include <functional>
 
+#include "AboutBox.h"
 #include "AuxFixture.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "MDIForm1.h"
 #include "SavedValues.h"
-#include "frmAbout.h"
 
 namespace zen::test {
 namespace {
@@ -60,17 +60,17 @@ TEST_F(AuxCommandsTest, HelpOpensAt380Down50RightAndClosesOnTheNextPress) {
 
 TEST_F(AuxCommandsTest, AboutOpensAt450Down120RightWithItsDescription) {
   about();
-  frmAbout* a = app.find<frmAbout>();
+  AboutBox* a = app.find<AboutBox>();
   ASSERT_NE(a, nullptr);
   EXPECT_TRUE(a->shown());
   EXPECT_EQ(a->top(), 1650);
   EXPECT_EQ(a->left(), 1020);
-  EXPECT_EQ(a->Label1().caption(),
+  EXPECT_EQ(a->description().caption(),
             "色帯抵抗は色帯で値を表示し初心者には値が解りません色をマウスでクリック数字で値を表示します数字入力で色帯表示です");
   EXPECT_TRUE(flagIs(kAuxOpen));
 
   about();
-  EXPECT_EQ(app.find<frmAbout>(), nullptr);
+  EXPECT_EQ(app.find<AboutBox>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
   EXPECT_TRUE(focusOnEntry());
 }
@@ -106,11 +106,11 @@ TEST_F(AuxCommandsTest, AboutWhileAnotherWindowIsOpenOnlyClosesIt) {
     about();
     EXPECT_EQ(app.find<Form2>(), nullptr);
     EXPECT_EQ(app.find<Form3>(), nullptr);
-    EXPECT_EQ(app.find<frmAbout>(), nullptr);
+    EXPECT_EQ(app.find<AboutBox>(), nullptr);
     EXPECT_TRUE(flagIs(kAuxClosed));
 
     about();
-    EXPECT_NE(app.find<frmAbout>(), nullptr);
+    EXPECT_NE(app.find<AboutBox>(), nullptr);
     EXPECT_TRUE(flagIs(kAuxOpen));
     about();
     ASSERT_TRUE(flagIs(kAuxClosed));
@@ -123,12 +123,12 @@ TEST_F(AuxCommandsTest, HelpAndChartLeaveTheAboutBoxOpen) {
   for (const char* button : {"Command8", "Command7"}) {
     about();
     press(button);
-    EXPECT_NE(app.find<frmAbout>(), nullptr) << button;
+    EXPECT_NE(app.find<AboutBox>(), nullptr) << button;
     EXPECT_TRUE(flagIs(kAuxClosed)) << button;
     EXPECT_EQ(openCount<Form2>() + openCount<Form3>(), 0) << button;
 
     press(button);
-    EXPECT_NE(app.find<frmAbout>(), nullptr) << button;
+    EXPECT_NE(app.find<AboutBox>(), nullptr) << button;
     EXPECT_EQ(openCount<Form2>() + openCount<Form3>(), 1) << button;
     EXPECT_TRUE(flagIs(kAuxOpen)) << button;
 
@@ -198,7 +198,7 @@ TEST_F(AuxCommandsTest, CloseButtonsAndCloseBoxesResetTheFlagAndFocusTheEntry) {
   const Case cases[] = {
       {"Command7", [](App& a) -> Window* { return a.find<Form2>(); }, "Command1"},
       {"Command8", [](App& a) -> Window* { return a.find<Form3>(); }, "Command1"},
-      {"Command10", [](App& a) -> Window* { return a.find<frmAbout>(); }, "cmdOK"},
+      {"Command10", [](App& a) -> Window* { return a.find<AboutBox>(); }, "okButton"},
   };
   for (const auto& c : cases) {
     for (const bool closeBox : {false, true}) {
@@ -311,12 +311,12 @@ TEST_F(AuxCommandsTest, PositionRecordersAreDueOnlyWhileTheirRecordIsOutOfDate) 
 
 TEST_F(AuxCommandsTest, AboutBoxOkIsDefaultAndCancelAndHasTheFocus) {
   about();
-  frmAbout& a = *app.find<frmAbout>();
-  auto& ok = a.get<CommandButton>("cmdOK");
+  AboutBox& a = *app.find<AboutBox>();
+  auto& ok = a.get<CommandButton>("okButton");
   EXPECT_TRUE(ok.isDefault());
   EXPECT_TRUE(ok.isCancel());
   EXPECT_EQ(a.focus(), &ok);
-  EXPECT_FALSE(a.get<CommandButton>("cmdSysInfo").isDefault());
+  EXPECT_FALSE(a.get<CommandButton>("systemInfoButton").isDefault());
   EXPECT_EQ(a.caption(), "ﾊﾞｰｼﾞｮﾝ情報");
   EXPECT_EQ(a.border(), BorderStyle::FixedDialog);
 }
@@ -326,10 +326,10 @@ TEST_F(AuxCommandsTest, SystemInformationLeavesTheAboutBoxOpen) {
   registry.set("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", {std::string("tool\0", 5), RegistryValueType::String});
   platform.setRegistry(&registry);
   about();
-  app.find<frmAbout>()->get<CommandButton>("cmdSysInfo").press();
+  app.find<AboutBox>()->get<CommandButton>("systemInfoButton").press();
   ASSERT_EQ(platform.startedPrograms().size(), 1u);
   EXPECT_EQ(platform.startedPrograms()[0].program, "tool");
-  EXPECT_NE(app.find<frmAbout>(), nullptr);
+  EXPECT_NE(app.find<AboutBox>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxOpen));
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "AboutBox.h"
 #include "App.h"
 #include "Desktop.h"
 #include "Form1.h"
@@ -19,7 +20,6 @@
 #include "SavedValues.h"
 #include "Settings.h"
 #include "Views.h"
-#include "frmAbout.h"
 
 namespace zen::test {
 namespace {
@@ -79,7 +79,7 @@ TEST_F(WindowManagerTest, EachWindowsFrameStandsAtItsPlace) {
       {nullptr, [&] { return &form(); }, kMainTop, kMainLeft, {}},
       {"Command7", [&] { return app->find<Form2>(); }, kMainTop + 400, kMainLeft + 100, {}},
       {"Command8", [&] { return app->find<Form3>(); }, kMainTop + 380, kMainLeft + 50, {}},
-      {"Command10", [&] { return app->find<frmAbout>(); }, kMainTop + 450, kMainLeft + 120, {}},
+      {"Command10", [&] { return app->find<AboutBox>(); }, kMainTop + 450, kMainLeft + 120, {}},
       {"Command9", [&] { return app->find<MDIForm1>(); }, kFrameTop, kFrameLeft, QSize(px(17500), px(13000))},
   };
   for (const auto& c : cases) {
@@ -145,7 +145,7 @@ TEST_F(WindowManagerTest, TheManagersCloseRequestClosesLikeTheCloseBox) {
   const Case cases[] = {
       {"Command7", [&] { return app->find<Form2>(); }},
       {"Command8", [&] { return app->find<Form3>(); }},
-      {"Command10", [&] { return app->find<frmAbout>(); }},
+      {"Command10", [&] { return app->find<AboutBox>(); }},
       {"Command9", [&] { return app->find<MDIForm1>(); }},
   };
   for (const auto& c : cases) {

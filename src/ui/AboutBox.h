@@ -16,14 +16,14 @@ inline constexpr Rgb kAboutBack = 0xC0FFFF;
 inline constexpr std::string_view kAboutDescription =
     "色帯抵抗は色帯で値を表示し初心者には値が解りません色をマウスでクリック数字で値を表示します数字入力で色帯表示です";
 
-class frmAbout : public AuxWindow {
+class AboutBox : public AuxWindow {
  public:
-  explicit frmAbout(App& app);
+  explicit AboutBox(App& app);
 
-  void cmdOK_Click();
-  void cmdSysInfo_Click();
+  void okPressed();
+  void systemInfoPressed();
 
-  Label& Label1() const { return *description_; }
+  Label& description() const { return *description_; }
 
  private:
   Label* description_ = nullptr;
