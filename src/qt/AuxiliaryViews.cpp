@@ -11,7 +11,7 @@
 #include "App.h"
 #include "ChartPicture.h"
 #include "ControlViews.h"
-#include "Form3.h"
+#include "HelpWindow.h"
 #include "Renderer.h"
 #include "Views.h"
 
@@ -68,7 +68,7 @@ class HelpPageView : public QWidget, public ControlView, public ReaderText {
   int readerCaret() const override { return lineStart(page_.readerLine()); }
   void moveReaderCaret(int offset) override {
     const int line = int(readerText().left(offset).count(u'\n'));
-    inViewer([line](Form3& viewer) { viewer.readerMovedTo(line); });
+    inViewer([line](HelpWindow& viewer) { viewer.readerMovedTo(line); });
   }
   bool readerMultiLine() const override { return true; }
   QRect readerCharacterRect(int offset) const override {
@@ -112,8 +112,8 @@ class HelpPageView : public QWidget, public ControlView, public ReaderText {
   }
   void wheelEvent(QWheelEvent* e) override {
     const int steps = e->angleDelta().y() / 120;
-    if (steps == 0 || !inViewer([steps](Form3& viewer) {
-          ScrollBar& bar = viewer.VScroll1();
+    if (steps == 0 || !inViewer([steps](HelpWindow& viewer) {
+          ScrollBar& bar = viewer.scrollBar();
           bar.setValue(bar.value() - 3 * steps);
         })) {
       QWidget::wheelEvent(e);
@@ -122,13 +122,13 @@ class HelpPageView : public QWidget, public ControlView, public ReaderText {
     e->accept();
   }
   void keyPressEvent(QKeyEvent* e) override {
-    using Key = Form3::ReadKey;
+    using Key = HelpWindow::ReadKey;
     static const std::pair<int, Key> keys[] = {{Qt::Key_Up, Key::LineUp},       {Qt::Key_Down, Key::LineDown},
                                                {Qt::Key_PageUp, Key::PageUp},   {Qt::Key_PageDown, Key::PageDown},
                                                {Qt::Key_Home, Key::Top},        {Qt::Key_End, Key::Bottom}};
     const auto it = std::find_if(std::begin(keys), std::end(keys), [e](const auto& k) { return k.first == e->key(); });
     const bool plain = (e->modifiers() & ~(Qt::KeypadModifier | Qt::ControlModifier)) == Qt::NoModifier;
-    if (it == std::end(keys) || !plain || !inViewer([key = it->second](Form3& viewer) { viewer.readKey(key); })) {
+    if (it == std::end(keys) || !plain || !inViewer([key = it->second](HelpWindow& viewer) { viewer.readKey(key); })) {
       QWidget::keyPressEvent(e);  // Escape and Enter go on to the window
       return;
     }
@@ -145,15 +145,15 @@ class HelpPageView : public QWidget, public ControlView, public ReaderText {
 
  private:
   // Runs an action of the help viewer this page belongs to; false when it has closed.
-  bool inViewer(const std::function<void(Form3&)>& action) {
-    Form3* viewer = detached() ? nullptr : dynamic_cast<Form3*>(page_.window());
+  bool inViewer(const std::function<void(HelpWindow&)>& action) {
+    HelpWindow* viewer = detached() ? nullptr : dynamic_cast<HelpWindow*>(page_.window());
     if (!viewer) return false;
     renderer().dispatch([viewer, action] { action(*viewer); });
     return true;
   }
   int topLine() const {
-    const auto* viewer = dynamic_cast<const Form3*>(page_.window());
-    return viewer ? viewer->VScroll1().value() : 0;
+    const auto* viewer = dynamic_cast<const HelpWindow*>(page_.window());
+    return viewer ? viewer->scrollBar().value() : 0;
   }
   int lineStart(int line) const {
     int offset = 0;
@@ -172,7 +172,7 @@ void registerAuxiliaryViews(Renderer& renderer) {
   renderer.registerFactory("Form2.Picture1", [](Control& c, Renderer& r, QWidget* parent) -> ControlView* {
     return new ChartView(c, r, parent);
   });
-  renderer.registerFactory("Form3.Picture1", [](Control& c, Renderer& r, QWidget* parent) -> ControlView* {
+  renderer.registerFactory("HelpWindow.page", [](Control& c, Renderer& r, QWidget* parent) -> ControlView* {
     return new HelpPageView(static_cast<PictureBox&>(c), r, parent);
   });
 }

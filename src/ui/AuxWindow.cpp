@@ -21,7 +21,7 @@ void AuxWindow::closeAndReturn() {
 }
 
 CommandButton& AuxWindow::addCloseButton(std::string caption, int left, int top, int width, Rgb back) {
-  auto& button = add<CommandButton>("Command1");
+  auto& button = add<CommandButton>("closeButton");
   button.setBounds(left, top, width, 375);
   button.setCaption(std::move(caption));
   button.setBackColour(back);

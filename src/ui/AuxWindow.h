@@ -22,7 +22,7 @@ class AuxWindow : public Window {
  protected:
   // Closes this window, marks the toggle flag "none open" and gives the focus to Text5.
   void closeAndReturn();
-  // The window's own close button "Command1": the shared lavender face and a bold caption.
+  // The window's own close button: the shared lavender face and a bold caption.
   CommandButton& addCloseButton(std::string caption, int left, int top, int width, Rgb back);
 };
 

@@ -9,8 +9,8 @@
 #include "App.h"
 #include "Form1.h"
 #include "Form2.h"
-#include "Form3.h"
 #include "HelpFile.h"
+#include "HelpWindow.h"
 #include "Numbers.h"
 
 namespace zen {
@@ -50,7 +50,7 @@ W& showBelowCalculator(App& a, int down, int right) {
 // 色帯表.
 void Form1::Command7_Click() {
   App& a = app();
-  a.close<Form3>();
+  a.close<HelpWindow>();
   if (a.auxWindowFlag() == kAuxClosed) {
     Form2& chart = showBelowCalculator<Form2>(a, 400, 100);
     chart.Timer1().setEnabled(true);
@@ -70,25 +70,25 @@ void Form1::Command8_Click() {
   App& a = app();
   a.close<Form2>();
   if (a.auxWindowFlag() == kAuxClosed) {
-    Form3& help = showBelowCalculator<Form3>(a, 380, 50);
-    help.Timer1().setEnabled(true);
+    HelpWindow& help = showBelowCalculator<HelpWindow>(a, 380, 50);
+    help.positionTimer().setEnabled(true);
     a.setAuxWindowFlag(kAuxOpen);
   } else {
-    a.close<Form3>();
+    a.close<HelpWindow>();
     a.setAuxWindowFlag(kAuxClosed);
     setFocus(Text5());
   }
   // The text is (re)loaded on every press, closing ones included, so an edited help file shows at
   // the next opening. A closed viewer is not brought back just to be painted.
   LoadHelpText(a.appFolder(), a.platform().installedDataFolder(), a.helpLines());
-  if (Form3* help = a.find<Form3>()) help->preparePage();
+  if (HelpWindow* help = a.find<HelpWindow>()) help->preparePage();
 }
 
 // 情  報.
 void Form1::Command10_Click() {
   App& a = app();
   a.close<Form2>();
-  a.close<Form3>();
+  a.close<HelpWindow>();
   a.close<AboutBox>();
   if (a.auxWindowFlag() == kAuxClosed) {
     AboutBox& about = a.openWindow<AboutBox>();

@@ -21,8 +21,8 @@
 #include "ColourTable.h"
 #include "Form1.h"
 #include "Form2.h"
-#include "Form3.h"
 #include "HelpFile.h"
+#include "HelpWindow.h"
 #include "QtTestSupport.h"
 #include "Renderer.h"
 #include "SysInfo.h"
@@ -150,12 +150,12 @@ TEST_F(AuxViewsTest, WindowBordersFollowTheirKinds) {
   EXPECT_EQ(chart->windowTitle(), QStringLiteral("ZENTARIO"));
   EXPECT_EQ(chart->size(), QSize(330, 418));
   EXPECT_EQ(chart->minimumSize(), chart->maximumSize());
-  click(*app->find<Form2>(), "Command1");
+  click(*app->find<Form2>(), "closeButton");
   EXPECT_EQ(app->find<Form2>(), nullptr);
 
   folder.write("ZENHELP.TXT", "x\r\n//\r\n");
   click(form(), "Command8");
-  QWidget* help = view(*app->find<Form3>());
+  QWidget* help = view(*app->find<HelpWindow>());
   EXPECT_EQ(help->windowTitle(), QStringLiteral("HELP"));
   EXPECT_EQ(help->size(), QSize(475, 469));
   EXPECT_NE(help->minimumSize(), help->maximumSize());  // the user may resize it
@@ -206,12 +206,12 @@ TEST_F(AuxViewsTest, HelpPageShowsItsFirstLineAndExactlyAPage) {
   text += "//\r\n";
   folder.write("ZENHELP.TXT", text);
   click(form(), "Command8");
-  Form3* help = app->find<Form3>();
+  HelpWindow* help = app->find<HelpWindow>();
   ASSERT_NE(help, nullptr);
-  ASSERT_EQ(help->Picture1().printedLines().size(), 31u);
-  EXPECT_EQ(help->Picture1().printedLines().front(), " WWWW 0");
+  ASSERT_EQ(help->page().printedLines().size(), 31u);
+  EXPECT_EQ(help->page().printedLines().front(), " WWWW 0");
 
-  QWidget* page = widget(*help, "Picture1");
+  QWidget* page = widget(*help, "page");
   ASSERT_EQ(page->size(), QSize(441, 377));
   const QImage image = grabImage(*page);
   saveGrab(image, "help-page.png");
@@ -226,19 +226,19 @@ TEST_F(AuxViewsTest, HelpPageShowsItsFirstLineAndExactlyAPage) {
   EXPECT_EQ(inkIn(image, QRect(120, 1, 320, 375)), 0);
 
   // The scroll bar's widget moves the model, and the page follows.
-  auto* bar = qobject_cast<QScrollBar*>(widget(*help, "VScroll1"));
+  auto* bar = qobject_cast<QScrollBar*>(widget(*help, "scrollBar"));
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->maximum(), 10);
   bar->setValue(10);
   processEvents();
-  EXPECT_EQ(help->Picture1().printedLines().front(), " WWWW 10");
-  EXPECT_EQ(help->Picture1().printedLines().size(), 30u);
+  EXPECT_EQ(help->page().printedLines().front(), " WWWW 10");
+  EXPECT_EQ(help->page().printedLines().size(), 30u);
 }
 
 TEST_F(AuxViewsTest, LongHelpLineIsCutAtTheEdge) {
   folder.write("ZENHELP.TXT", std::string(200, 'W') + "\r\nnext\r\n//\r\n");
   click(form(), "Command8");
-  const QImage image = grabImage(*widget(*app->find<Form3>(), "Picture1"));
+  const QImage image = grabImage(*widget(*app->find<HelpWindow>(), "page"));
   const int pitch = 377 / 31;
   EXPECT_GT(inkIn(image, QRect(420, 1, 20, pitch - 2)), 10);  // the first line runs to the edge
   EXPECT_EQ(inkIn(image, QRect(60, pitch + 1, 380, pitch - 2)), 0);  // the second holds only "next"
@@ -250,21 +250,21 @@ TEST_F(AuxViewsTest, LongHelpLineIsCutAtTheEdge) {
 TEST_F(AuxViewsTest, ShippedHelpTextFitsThePage) {
   fs::copy_file(fs::path(ZEN_ASSETS_DIR) / "ZENHELP.TXT", folder.path() / "ZENHELP.TXT");
   click(form(), "Command8");
-  Form3* help = app->find<Form3>();
+  HelpWindow* help = app->find<HelpWindow>();
   ASSERT_NE(help, nullptr);
-  ASSERT_EQ(help->Picture1().printedLines().size(), 31u);
-  EXPECT_EQ(help->Picture1().printedLines().front(), " ZENTARIO　カラーコード抵抗計算　Ver 1.95　ヘルプ");
-  EXPECT_GT(help->VScroll1().maximum(), 0);
+  ASSERT_EQ(help->page().printedLines().size(), 31u);
+  EXPECT_EQ(help->page().printedLines().front(), " ZENTARIO　カラーコード抵抗計算　Ver 1.95　ヘルプ");
+  EXPECT_GT(help->scrollBar().maximum(), 0);
   saveGrab(grabImage(*view(*help)), "help-shipped.png");
 
-  QWidget* page = widget(*help, "Picture1");
-  const QFontMetrics fm(qt::toQFont(help->Picture1().font()), page);
+  QWidget* page = widget(*help, "page");
+  const QFontMetrics fm(qt::toQFont(help->page().font()), page);
   const int end = HelpTextEnd(app->helpLines());
   for (int i = 0; i < end; ++i) {
     const QString line = QString::fromStdString(" " + app->helpLines()[std::size_t(i)]);
     EXPECT_LE(fm.horizontalAdvance(line), page->width()) << "line " << i + 1;
   }
-  help->VScroll1().setValue(help->VScroll1().maximum());
+  help->scrollBar().setValue(help->scrollBar().maximum());
   renderer->sync();
   saveGrab(grabImage(*view(*help)), "help-shipped-end.png");
 }
@@ -277,8 +277,8 @@ TEST_F(AuxViewsTest, HelpReadsAsTextAndWindowsAsTheModelSays) {
   for (int i = 0; i < 40; ++i) text += "line " + std::to_string(i) + "\r\n";
   folder.write("ZENHELP.TXT", text + "//\r\n");
   click(form(), "Command8");
-  QWidget* page = widget(*app->find<Form3>(), "Picture1");
-  ASSERT_EQ(view(*app->find<Form3>())->focusWidget(), page);
+  QWidget* page = widget(*app->find<HelpWindow>(), "page");
+  ASSERT_EQ(view(*app->find<HelpWindow>())->focusWidget(), page);
   QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(page);
   QAccessibleTextInterface* t = reader->textInterface();
   EXPECT_TRUE(reader->state().readOnly && reader->state().multiLine);

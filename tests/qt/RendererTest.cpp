@@ -34,7 +34,7 @@ class ReportingView : public QWidget, public qt::ControlView {
 class RendererTeardownTest : public OnScreenTest {
  protected:
   void registerViews(qt::Renderer& r, RecordingQtPlatform&) override {
-    for (const char* name : {"Form1.Text5", "Form2.Command1"}) {
+    for (const char* name : {"Form1.Text5", "Form2.closeButton"}) {
       r.registerFactory(name, [this](Control& c, qt::Renderer& rr, QWidget* parent) -> qt::ControlView* {
         return new ReportingView(c, rr, parent, reports);
       });

@@ -18,7 +18,7 @@
 #include "CaretRest.h"
 #include "Form1.h"
 #include "Form2.h"
-#include "Form3.h"
+#include "HelpWindow.h"
 #include "Numbers.h"
 #include "QtTestSupport.h"
 #include "Renderer.h"
@@ -58,10 +58,10 @@ void PrintTo(const RecorderCase& c, std::ostream* os) {
 
 Window& Calculator(App& a) { return a.form1(); }
 Window& Chart(App& a) { return *a.find<Form2>(); }
-Window& Help(App& a) { return *a.find<Form3>(); }
+Window& Help(App& a) { return *a.find<HelpWindow>(); }
 Timer& CalculatorRecorder(App& a) { return a.form1().Timer2(); }
 Timer& ChartRecorder(App& a) { return a.find<Form2>()->Timer1(); }
-Timer& HelpRecorder(App& a) { return a.find<Form3>()->Timer1(); }
+Timer& HelpRecorder(App& a) { return a.find<HelpWindow>()->positionTimer(); }
 
 const RecorderCase kRecorderCases[] = {
     {nullptr, Calculator, CalculatorRecorder, entry::kMainTop, entry::kMainLeft, false},

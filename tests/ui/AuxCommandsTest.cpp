@@ -6,7 +6,7 @@
 #include "AboutBox.h"
 #include "AuxFixture.h"
 #include "Form2.h"
-#include "Form3.h"
+#include "HelpWindow.h"
 #include "MDIForm1.h"
 #include "SavedValues.h"
 
@@ -44,16 +44,16 @@ TEST_F(AuxCommandsTest, ChartTwiceOpensBelowTheCalculatorThenCloses) {
 
 TEST_F(AuxCommandsTest, HelpOpensAt380Down50RightAndClosesOnTheNextPress) {
   help();
-  Form3* h = app.find<Form3>();
+  HelpWindow* h = app.find<HelpWindow>();
   ASSERT_NE(h, nullptr);
   EXPECT_TRUE(h->shown());
   EXPECT_EQ(h->top(), 1580);
   EXPECT_EQ(h->left(), 950);
-  EXPECT_TRUE(h->Timer1().enabled());
+  EXPECT_TRUE(h->positionTimer().enabled());
   EXPECT_TRUE(flagIs(kAuxOpen));
 
   help();
-  EXPECT_EQ(app.find<Form3>(), nullptr);
+  EXPECT_EQ(app.find<HelpWindow>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
   EXPECT_TRUE(focusOnEntry());
 }
@@ -79,19 +79,19 @@ TEST_F(AuxCommandsTest, ChartThenHelpClosesTheChartOnlyAndTheNextHelpOpens) {
   chart();
   help();
   EXPECT_EQ(app.find<Form2>(), nullptr);
-  EXPECT_EQ(app.find<Form3>(), nullptr);
+  EXPECT_EQ(app.find<HelpWindow>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
   EXPECT_TRUE(focusOnEntry());
 
   help();
-  EXPECT_NE(app.find<Form3>(), nullptr);
+  EXPECT_NE(app.find<HelpWindow>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxOpen));
 }
 
 TEST_F(AuxCommandsTest, HelpThenChartClosesTheHelpOnlyAndTheNextChartOpens) {
   help();
   chart();
-  EXPECT_EQ(app.find<Form3>(), nullptr);
+  EXPECT_EQ(app.find<HelpWindow>(), nullptr);
   EXPECT_EQ(app.find<Form2>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
 
@@ -105,7 +105,7 @@ TEST_F(AuxCommandsTest, AboutWhileAnotherWindowIsOpenOnlyClosesIt) {
     press(opener);
     about();
     EXPECT_EQ(app.find<Form2>(), nullptr);
-    EXPECT_EQ(app.find<Form3>(), nullptr);
+    EXPECT_EQ(app.find<HelpWindow>(), nullptr);
     EXPECT_EQ(app.find<AboutBox>(), nullptr);
     EXPECT_TRUE(flagIs(kAuxClosed));
 
@@ -125,11 +125,11 @@ TEST_F(AuxCommandsTest, HelpAndChartLeaveTheAboutBoxOpen) {
     press(button);
     EXPECT_NE(app.find<AboutBox>(), nullptr) << button;
     EXPECT_TRUE(flagIs(kAuxClosed)) << button;
-    EXPECT_EQ(openCount<Form2>() + openCount<Form3>(), 0) << button;
+    EXPECT_EQ(openCount<Form2>() + openCount<HelpWindow>(), 0) << button;
 
     press(button);
     EXPECT_NE(app.find<AboutBox>(), nullptr) << button;
-    EXPECT_EQ(openCount<Form2>() + openCount<Form3>(), 1) << button;
+    EXPECT_EQ(openCount<Form2>() + openCount<HelpWindow>(), 1) << button;
     EXPECT_TRUE(flagIs(kAuxOpen)) << button;
 
     about();  // closes all three and, finding the flag at 22, opens nothing
@@ -156,11 +156,11 @@ TEST_F(AuxCommandsTest, AWindowStillOpenIsReusedNotDoubled) {
 
   chart();  // closes it
   help();
-  Form3* helpWindow = app.find<Form3>();
+  HelpWindow* helpWindow = app.find<HelpWindow>();
   app.setAuxWindowFlag(kAuxClosed);
   help();
-  EXPECT_EQ(openCount<Form3>(), 1);
-  EXPECT_EQ(app.find<Form3>(), helpWindow);
+  EXPECT_EQ(openCount<HelpWindow>(), 1);
+  EXPECT_EQ(app.find<HelpWindow>(), helpWindow);
   EXPECT_TRUE(flagIs(kAuxOpen));
 }
 
@@ -196,8 +196,8 @@ TEST_F(AuxCommandsTest, CloseButtonsAndCloseBoxesResetTheFlagAndFocusTheEntry) {
     const char* closeButton;
   };
   const Case cases[] = {
-      {"Command7", [](App& a) -> Window* { return a.find<Form2>(); }, "Command1"},
-      {"Command8", [](App& a) -> Window* { return a.find<Form3>(); }, "Command1"},
+      {"Command7", [](App& a) -> Window* { return a.find<Form2>(); }, "closeButton"},
+      {"Command8", [](App& a) -> Window* { return a.find<HelpWindow>(); }, "closeButton"},
       {"Command10", [](App& a) -> Window* { return a.find<AboutBox>(); }, "okButton"},
   };
   for (const auto& c : cases) {
@@ -227,7 +227,7 @@ TEST_F(AuxCommandsTest, ClosingTheLastWindowEndsTheProgram) {
   chart();
   form().closeBoxPressed();
   EXPECT_EQ(platform.endProgramCalls(), 0);
-  app.find<Form2>()->get<CommandButton>("Command1").press();
+  app.find<Form2>()->get<CommandButton>("closeButton").press();
   EXPECT_EQ(platform.endProgramCalls(), 1);
 }
 
@@ -239,7 +239,7 @@ TEST_F(AuxCommandsTest, PositionTimersRecordWhereTheUserMovedTheWindow) {
   };
   const Case cases[] = {
       {"Command7", [](App& a) -> Window* { return a.find<Form2>(); }, entry::kChartTop, entry::kChartLeft},
-      {"Command8", [](App& a) -> Window* { return a.find<Form3>(); }, entry::kHelpTop, entry::kHelpLeft},
+      {"Command8", [](App& a) -> Window* { return a.find<HelpWindow>(); }, entry::kHelpTop, entry::kHelpLeft},
   };
   for (const auto& c : cases) {
     press(c.opener);
@@ -275,7 +275,7 @@ TEST_F(AuxCommandsTest, PositionRecordersAreDueOnlyWhileTheirRecordIsOutOfDate) 
        entry::kMainTop},
       {"Command7", [](App& a) { return &a.find<Form2>()->Timer1(); }, [](App& a) -> Window* { return a.find<Form2>(); },
        entry::kChartTop},
-      {"Command8", [](App& a) { return &a.find<Form3>()->Timer1(); }, [](App& a) -> Window* { return a.find<Form3>(); },
+      {"Command8", [](App& a) { return &a.find<HelpWindow>()->positionTimer(); }, [](App& a) -> Window* { return a.find<HelpWindow>(); },
        entry::kHelpTop},
       {"Command9", [](App& a) { return &a.find<MDIForm1>()->Timer1(); },
        [](App& a) -> Window* { return a.find<MDIForm1>(); }, entry::kFrameTop},

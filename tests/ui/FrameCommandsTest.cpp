@@ -124,7 +124,7 @@ TEST_F(BrowserTest, WevTwiceOpensThenClosesAndHandsTheFocusBack) {
 // A window that stands for whichever auxiliary window another toggle has opened.
 class OtherWindow : public Window {
  public:
-  explicit OtherWindow(App& app) : Window(app, "Form3") {}
+  explicit OtherWindow(App& app) : Window(app, "OtherWindow") {}
 };
 
 TEST_F(BrowserTest, WevWhileAnotherWindowIsOpenOnlyResetsTheFlag) {

@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "AuxFixture.h"
-#include "Form3.h"
 #include "HelpFile.h"
+#include "HelpWindow.h"
 #include "ListInput.h"
 #include "ShiftJis.h"
 
@@ -32,13 +32,13 @@ class HelpViewerTest : public AuxTest {
  protected:
   // Opens the viewer (or, when it is open, closes it) with the HELP button.
   void help() { press("Command8"); }
-  Form3& viewer() {
-    Form3* w = app.find<Form3>();
+  HelpWindow& viewer() {
+    HelpWindow* w = app.find<HelpWindow>();
     if (!w) throw std::runtime_error("the help viewer is not open");
     return *w;
   }
-  const std::vector<std::string>& page() { return viewer().Picture1().printedLines(); }
-  ScrollBar& scroll() { return viewer().VScroll1(); }
+  const std::vector<std::string>& page() { return viewer().page().printedLines(); }
+  ScrollBar& scroll() { return viewer().scrollBar(); }
 };
 
 TEST_F(HelpViewerTest, HundredLinesPageFromZeroToSeventy) {
@@ -112,12 +112,12 @@ TEST_F(HelpViewerTest, ScrollRangeIsClampedToTheBuffer) {
 // The reading keys move the bar as its arrows, trough and ends do; on the last page the reader goes
 // on to the last line. A reader moving to a line (-1 - line) brings it into the page.
 TEST_F(HelpViewerTest, ReadingKeysScrollLikeTheBarAndReachTheLastLine) {
-  using K = Form3::ReadKey;
+  using K = HelpWindow::ReadKey;
   writeHelp(withEnd(NumberedLines(40)));  // pages start at 0..10
   help();
-  EXPECT_EQ(viewer().Picture1().readerLines(), NumberedLines(40));
-  EXPECT_EQ(viewer().focus(), &viewer().Picture1());
-  EXPECT_TRUE(viewer().get<CommandButton>("Command1").isCancel());  // Escape closes, as HELP END does
+  EXPECT_EQ(viewer().page().readerLines(), NumberedLines(40));
+  EXPECT_EQ(viewer().focus(), &viewer().page());
+  EXPECT_TRUE(viewer().get<CommandButton>("closeButton").isCancel());  // Escape closes, as HELP END does
   const int steps[][3] = {{int(K::LineDown), 1, 1}, {int(K::PageDown), 10, 10}, {int(K::LineDown), 10, 11},
                           {int(K::Bottom), 10, 39}, {int(K::LineDown), 10, 39}, {int(K::LineUp), 10, 38},
                           {int(K::PageUp), 0, 0},   {int(K::LineUp), 0, 0},     {int(K::PageDown), 10, 10},
@@ -130,7 +130,7 @@ TEST_F(HelpViewerTest, ReadingKeysScrollLikeTheBarAndReachTheLastLine) {
       viewer().readerMovedTo(-1 - key);
     }
     EXPECT_EQ(scroll().value(), top);
-    EXPECT_EQ(viewer().Picture1().readerLine(), line);
+    EXPECT_EQ(viewer().page().readerLine(), line);
     EXPECT_EQ(page().front(), " line " + std::to_string(top));
   }
 }
@@ -150,7 +150,7 @@ TEST_F(HelpViewerTest, ClosingPressStillReloadsTheTextButLeavesTheViewerClosed) 
   help();
   writeHelp(withEnd({"after"}));
   help();
-  EXPECT_EQ(app.find<Form3>(), nullptr);
+  EXPECT_EQ(app.find<HelpWindow>(), nullptr);
   EXPECT_EQ(app.helpLines()[0], "after");
   help();
   EXPECT_EQ(page(), (std::vector<std::string>{" after"}));

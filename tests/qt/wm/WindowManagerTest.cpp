@@ -12,7 +12,7 @@
 #include "Desktop.h"
 #include "Form1.h"
 #include "Form2.h"
-#include "Form3.h"
+#include "HelpWindow.h"
 #include "MDIForm1.h"
 #include "Numbers.h"
 #include "QtTestSupport.h"
@@ -78,7 +78,7 @@ TEST_F(WindowManagerTest, EachWindowsFrameStandsAtItsPlace) {
   const Case cases[] = {
       {nullptr, [&] { return &form(); }, kMainTop, kMainLeft, {}},
       {"Command7", [&] { return app->find<Form2>(); }, kMainTop + 400, kMainLeft + 100, {}},
-      {"Command8", [&] { return app->find<Form3>(); }, kMainTop + 380, kMainLeft + 50, {}},
+      {"Command8", [&] { return app->find<HelpWindow>(); }, kMainTop + 380, kMainLeft + 50, {}},
       {"Command10", [&] { return app->find<AboutBox>(); }, kMainTop + 450, kMainLeft + 120, {}},
       {"Command9", [&] { return app->find<MDIForm1>(); }, kFrameTop, kFrameLeft, QSize(px(17500), px(13000))},
   };
@@ -144,7 +144,7 @@ TEST_F(WindowManagerTest, TheManagersCloseRequestClosesLikeTheCloseBox) {
   };
   const Case cases[] = {
       {"Command7", [&] { return app->find<Form2>(); }},
-      {"Command8", [&] { return app->find<Form3>(); }},
+      {"Command8", [&] { return app->find<HelpWindow>(); }},
       {"Command10", [&] { return app->find<AboutBox>(); }},
       {"Command9", [&] { return app->find<MDIForm1>(); }},
   };

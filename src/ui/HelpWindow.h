@@ -14,12 +14,12 @@ class App;
 inline constexpr Rgb kHelpWindowBack = 0xC0FFFF;
 inline constexpr Rgb kHelpPageBack = 0xC0FFC0;
 
-class Form3 : public AuxWindow {
+class HelpWindow : public AuxWindow {
  public:
-  explicit Form3(App& app);
+  explicit HelpWindow(App& app);
 
-  // Shows the page that starts at the scroll bar's value.
-  void VScroll1_Change();
+  // The scroll bar moved: shows the page that starts at its value.
+  void scrolled();
 
   // The keys that read the page: each moves the scroll bar as its arrows, its trough and its ends
   // do, and the reader's line is the page's first. On the last page, where the bar goes no further,
@@ -29,9 +29,9 @@ class Form3 : public AuxWindow {
   // A reader moved to a line (reading on, or to a line it was asked for): the page scrolls to show it.
   void readerMovedTo(int line);
   // Records the window's position in entries 28 and 29.
-  void Timer1_Timer();
+  void positionTick();
   // HELP END.
-  void Command1_Click();
+  void endPressed();
 
   // Sets the scroll range from the text now in the help buffer and shows its first page.
   void preparePage();
@@ -39,9 +39,9 @@ class Form3 : public AuxWindow {
   // the end marker or anything after it.
   void showPage(int first);
 
-  PictureBox& Picture1() const { return *page_; }
-  ScrollBar& VScroll1() const { return *scroll_; }
-  Timer& Timer1() const { return *timer1_; }
+  PictureBox& page() const { return *page_; }
+  ScrollBar& scrollBar() const { return *scroll_; }
+  Timer& positionTimer() const { return *positionTimer_; }
 
  private:
   // Scrolls the bar and puts the reader on the page's first line.
@@ -49,7 +49,7 @@ class Form3 : public AuxWindow {
 
   PictureBox* page_ = nullptr;
   ScrollBar* scroll_ = nullptr;
-  Timer* timer1_ = nullptr;
+  Timer* positionTimer_ = nullptr;
 };
 
 }  // namespace zen
