@@ -169,7 +169,7 @@ class HelpPageView : public QWidget, public ControlView, public ReaderText {
 }  // namespace
 
 void registerAuxiliaryViews(Renderer& renderer) {
-  renderer.registerFactory("Form2.Picture1", [](Control& c, Renderer& r, QWidget* parent) -> ControlView* {
+  renderer.registerFactory("ChartWindow.chart", [](Control& c, Renderer& r, QWidget* parent) -> ControlView* {
     return new ChartView(c, r, parent);
   });
   renderer.registerFactory("HelpWindow.page", [](Control& c, Renderer& r, QWidget* parent) -> ControlView* {

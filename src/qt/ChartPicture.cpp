@@ -4,7 +4,7 @@
 #include <QPen>
 #include <string_view>
 
-#include "Form2.h"
+#include "ChartWindow.h"
 #include "Geometry.h"
 
 namespace zen::qt {

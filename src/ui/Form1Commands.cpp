@@ -7,8 +7,8 @@
 
 #include "AboutBox.h"
 #include "App.h"
+#include "ChartWindow.h"
 #include "Form1.h"
-#include "Form2.h"
 #include "HelpFile.h"
 #include "HelpWindow.h"
 #include "Numbers.h"
@@ -52,12 +52,12 @@ void Form1::Command7_Click() {
   App& a = app();
   a.close<HelpWindow>();
   if (a.auxWindowFlag() == kAuxClosed) {
-    Form2& chart = showBelowCalculator<Form2>(a, 400, 100);
-    chart.Timer1().setEnabled(true);
+    ChartWindow& chart = showBelowCalculator<ChartWindow>(a, 400, 100);
+    chart.positionTimer().setEnabled(true);
     a.setAuxWindowFlag(kAuxOpen);
   } else {
-    if (Form2* chart = a.find<Form2>()) {
-      chart->Timer1().setEnabled(false);
+    if (ChartWindow* chart = a.find<ChartWindow>()) {
+      chart->positionTimer().setEnabled(false);
       a.closeWindow(*chart);
     }
     a.setAuxWindowFlag(kAuxClosed);
@@ -68,7 +68,7 @@ void Form1::Command7_Click() {
 // HELP.
 void Form1::Command8_Click() {
   App& a = app();
-  a.close<Form2>();
+  a.close<ChartWindow>();
   if (a.auxWindowFlag() == kAuxClosed) {
     HelpWindow& help = showBelowCalculator<HelpWindow>(a, 380, 50);
     help.positionTimer().setEnabled(true);
@@ -87,7 +87,7 @@ void Form1::Command8_Click() {
 // 情  報.
 void Form1::Command10_Click() {
   App& a = app();
-  a.close<Form2>();
+  a.close<ChartWindow>();
   a.close<HelpWindow>();
   a.close<AboutBox>();
   if (a.auxWindowFlag() == kAuxClosed) {

@@ -18,9 +18,9 @@
 #include "AboutBox.h"
 #include "App.h"
 #include "ChartPicture.h"
+#include "ChartWindow.h"
 #include "ColourTable.h"
 #include "Form1.h"
-#include "Form2.h"
 #include "HelpFile.h"
 #include "HelpWindow.h"
 #include "QtTestSupport.h"
@@ -83,9 +83,9 @@ class AuxViewsTest : public OnScreenTest {
 
 TEST_F(AuxViewsTest, ChartSwatchesShowTheColourTable) {
   click(form(), "Command7");
-  Form2* chart = app->find<Form2>();
+  ChartWindow* chart = app->find<ChartWindow>();
   ASSERT_NE(chart, nullptr);
-  QWidget* picture = widget(*chart, "Picture1");
+  QWidget* picture = widget(*chart, "chart");
   ASSERT_NE(picture, nullptr);
   EXPECT_EQ(picture->geometry(), QRect(16, 40, 296, 333));
   EXPECT_TRUE(view(*chart)->isVisible());
@@ -107,7 +107,7 @@ TEST_F(AuxViewsTest, ChartSwatchesShowTheColourTable) {
 
 TEST_F(AuxViewsTest, ChartToleranceColumnIsBlueAndTitleRed) {
   click(form(), "Command7");
-  const QImage image = grabImage(*widget(*app->find<Form2>(), "Picture1"));
+  const QImage image = grabImage(*widget(*app->find<ChartWindow>(), "chart"));
   auto count = [&](const QRect& area, auto pred) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -146,12 +146,12 @@ TEST_F(AuxViewsTest, ChartIsCrispAtTwiceTheScale) {
 
 TEST_F(AuxViewsTest, WindowBordersFollowTheirKinds) {
   click(form(), "Command7");
-  QWidget* chart = view(*app->find<Form2>());
+  QWidget* chart = view(*app->find<ChartWindow>());
   EXPECT_EQ(chart->windowTitle(), QStringLiteral("ZENTARIO"));
   EXPECT_EQ(chart->size(), QSize(330, 418));
   EXPECT_EQ(chart->minimumSize(), chart->maximumSize());
-  click(*app->find<Form2>(), "closeButton");
-  EXPECT_EQ(app->find<Form2>(), nullptr);
+  click(*app->find<ChartWindow>(), "closeButton");
+  EXPECT_EQ(app->find<ChartWindow>(), nullptr);
 
   folder.write("ZENHELP.TXT", "x\r\n//\r\n");
   click(form(), "Command8");
@@ -192,7 +192,7 @@ TEST_F(AuxViewsTest, TitleBarIconsFollowTheirWindows) {
   };
   EXPECT_GT(opaquePixels(view(form())), 100);
   click(form(), "Command7");
-  EXPECT_GT(opaquePixels(view(*app->find<Form2>())), 100);
+  EXPECT_GT(opaquePixels(view(*app->find<ChartWindow>())), 100);
   click(form(), "Command10");  // closes the chart
   click(form(), "Command10");
   QWidget* about = view(*app->find<AboutBox>());

@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "App.h"
+#include "ChartWindow.h"
 #include "ControlViews.h"
 #include "Form1.h"
-#include "Form2.h"
 #include "QtTestSupport.h"
 #include "Renderer.h"
 
@@ -34,7 +34,7 @@ class ReportingView : public QWidget, public qt::ControlView {
 class RendererTeardownTest : public OnScreenTest {
  protected:
   void registerViews(qt::Renderer& r, RecordingQtPlatform&) override {
-    for (const char* name : {"Form1.Text5", "Form2.closeButton"}) {
+    for (const char* name : {"Form1.Text5", "ChartWindow.closeButton"}) {
       r.registerFactory(name, [this](Control& c, qt::Renderer& rr, QWidget* parent) -> qt::ControlView* {
         return new ReportingView(c, rr, parent, reports);
       });
@@ -54,10 +54,10 @@ TEST_F(RendererTeardownTest, AWindowHostedInsideAnotherIsDeletedOnce) {
   renderer->setHostFinder([this](Window& w) -> QWidget* {
     return &w == &form() ? nullptr : renderer->windowWidget(form());
   });
-  app->openWindow<Form2>();
+  app->openWindow<ChartWindow>();
   renderer->sync();
-  ASSERT_NE(view(*app->find<Form2>()), nullptr);
-  EXPECT_EQ(view(*app->find<Form2>())->parentWidget(), view(form()));
+  ASSERT_NE(view(*app->find<ChartWindow>()), nullptr);
+  EXPECT_EQ(view(*app->find<ChartWindow>())->parentWidget(), view(form()));
   renderer.reset();
   EXPECT_EQ(reports, 0);
 }

@@ -16,8 +16,8 @@
 
 #include "App.h"
 #include "CaretRest.h"
+#include "ChartWindow.h"
 #include "Form1.h"
-#include "Form2.h"
 #include "HelpWindow.h"
 #include "Numbers.h"
 #include "QtTestSupport.h"
@@ -57,10 +57,10 @@ void PrintTo(const RecorderCase& c, std::ostream* os) {
 }
 
 Window& Calculator(App& a) { return a.form1(); }
-Window& Chart(App& a) { return *a.find<Form2>(); }
+Window& Chart(App& a) { return *a.find<ChartWindow>(); }
 Window& Help(App& a) { return *a.find<HelpWindow>(); }
 Timer& CalculatorRecorder(App& a) { return a.form1().Timer2(); }
-Timer& ChartRecorder(App& a) { return a.find<Form2>()->Timer1(); }
+Timer& ChartRecorder(App& a) { return a.find<ChartWindow>()->positionTimer(); }
 Timer& HelpRecorder(App& a) { return a.find<HelpWindow>()->positionTimer(); }
 
 const RecorderCase kRecorderCases[] = {

@@ -5,7 +5,7 @@
 
 #include "AboutBox.h"
 #include "AuxFixture.h"
-#include "Form2.h"
+#include "ChartWindow.h"
 #include "HelpWindow.h"
 #include "MDIForm1.h"
 #include "SavedValues.h"
@@ -28,16 +28,16 @@ class AuxCommandsTest : public AuxTest {
 TEST_F(AuxCommandsTest, ChartTwiceOpensBelowTheCalculatorThenCloses) {
   ASSERT_TRUE(flagIs(kAuxClosed));
   chart();
-  Form2* c = app.find<Form2>();
+  ChartWindow* c = app.find<ChartWindow>();
   ASSERT_NE(c, nullptr);
   EXPECT_TRUE(c->shown());
   EXPECT_EQ(c->top(), 1600);
   EXPECT_EQ(c->left(), 1000);
-  EXPECT_TRUE(c->Timer1().enabled());
+  EXPECT_TRUE(c->positionTimer().enabled());
   EXPECT_TRUE(flagIs(kAuxOpen));
 
   chart();
-  EXPECT_EQ(app.find<Form2>(), nullptr);
+  EXPECT_EQ(app.find<ChartWindow>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
   EXPECT_TRUE(focusOnEntry());
 }
@@ -78,7 +78,7 @@ TEST_F(AuxCommandsTest, AboutOpensAt450Down120RightWithItsDescription) {
 TEST_F(AuxCommandsTest, ChartThenHelpClosesTheChartOnlyAndTheNextHelpOpens) {
   chart();
   help();
-  EXPECT_EQ(app.find<Form2>(), nullptr);
+  EXPECT_EQ(app.find<ChartWindow>(), nullptr);
   EXPECT_EQ(app.find<HelpWindow>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
   EXPECT_TRUE(focusOnEntry());
@@ -92,11 +92,11 @@ TEST_F(AuxCommandsTest, HelpThenChartClosesTheHelpOnlyAndTheNextChartOpens) {
   help();
   chart();
   EXPECT_EQ(app.find<HelpWindow>(), nullptr);
-  EXPECT_EQ(app.find<Form2>(), nullptr);
+  EXPECT_EQ(app.find<ChartWindow>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxClosed));
 
   chart();
-  EXPECT_NE(app.find<Form2>(), nullptr);
+  EXPECT_NE(app.find<ChartWindow>(), nullptr);
   EXPECT_TRUE(flagIs(kAuxOpen));
 }
 
@@ -104,7 +104,7 @@ TEST_F(AuxCommandsTest, AboutWhileAnotherWindowIsOpenOnlyClosesIt) {
   for (const char* opener : {"Command7", "Command8"}) {
     press(opener);
     about();
-    EXPECT_EQ(app.find<Form2>(), nullptr);
+    EXPECT_EQ(app.find<ChartWindow>(), nullptr);
     EXPECT_EQ(app.find<HelpWindow>(), nullptr);
     EXPECT_EQ(app.find<AboutBox>(), nullptr);
     EXPECT_TRUE(flagIs(kAuxClosed));
@@ -125,11 +125,11 @@ TEST_F(AuxCommandsTest, HelpAndChartLeaveTheAboutBoxOpen) {
     press(button);
     EXPECT_NE(app.find<AboutBox>(), nullptr) << button;
     EXPECT_TRUE(flagIs(kAuxClosed)) << button;
-    EXPECT_EQ(openCount<Form2>() + openCount<HelpWindow>(), 0) << button;
+    EXPECT_EQ(openCount<ChartWindow>() + openCount<HelpWindow>(), 0) << button;
 
     press(button);
     EXPECT_NE(app.find<AboutBox>(), nullptr) << button;
-    EXPECT_EQ(openCount<Form2>() + openCount<HelpWindow>(), 1) << button;
+    EXPECT_EQ(openCount<ChartWindow>() + openCount<HelpWindow>(), 1) << button;
     EXPECT_TRUE(flagIs(kAuxOpen)) << button;
 
     about();  // closes all three and, finding the flag at 22, opens nothing
@@ -142,13 +142,13 @@ TEST_F(AuxCommandsTest, HelpAndChartLeaveTheAboutBoxOpen) {
 // next press then places and raises that window instead of opening a second one.
 TEST_F(AuxCommandsTest, AWindowStillOpenIsReusedNotDoubled) {
   chart();
-  Form2* first = app.find<Form2>();
+  ChartWindow* first = app.find<ChartWindow>();
   first->userMoved(3000, 4000);
   app.setAuxWindowFlag(kAuxClosed);
   const auto raises = first->raiseRequests();
   chart();
-  EXPECT_EQ(openCount<Form2>(), 1);
-  EXPECT_EQ(app.find<Form2>(), first);
+  EXPECT_EQ(openCount<ChartWindow>(), 1);
+  EXPECT_EQ(app.find<ChartWindow>(), first);
   EXPECT_EQ(first->top(), 1600);
   EXPECT_EQ(first->left(), 1000);
   EXPECT_GT(first->raiseRequests(), raises);
@@ -180,7 +180,7 @@ TEST_F(AuxCommandsTest, PlacementFollowsTheRecordedPositionWhateverItHolds) {
     app.savedValues().set(entry::kMainTop, c.top);
     app.savedValues().set(entry::kMainLeft, c.left);
     chart();
-    Form2* w = app.find<Form2>();
+    ChartWindow* w = app.find<ChartWindow>();
     ASSERT_NE(w, nullptr) << c.top;
     EXPECT_EQ(w->top(), c.chartTop) << c.top;
     EXPECT_EQ(w->left(), c.chartLeft) << c.left;
@@ -196,7 +196,7 @@ TEST_F(AuxCommandsTest, CloseButtonsAndCloseBoxesResetTheFlagAndFocusTheEntry) {
     const char* closeButton;
   };
   const Case cases[] = {
-      {"Command7", [](App& a) -> Window* { return a.find<Form2>(); }, "closeButton"},
+      {"Command7", [](App& a) -> Window* { return a.find<ChartWindow>(); }, "closeButton"},
       {"Command8", [](App& a) -> Window* { return a.find<HelpWindow>(); }, "closeButton"},
       {"Command10", [](App& a) -> Window* { return a.find<AboutBox>(); }, "okButton"},
   };
@@ -227,7 +227,7 @@ TEST_F(AuxCommandsTest, ClosingTheLastWindowEndsTheProgram) {
   chart();
   form().closeBoxPressed();
   EXPECT_EQ(platform.endProgramCalls(), 0);
-  app.find<Form2>()->get<CommandButton>("closeButton").press();
+  app.find<ChartWindow>()->get<CommandButton>("closeButton").press();
   EXPECT_EQ(platform.endProgramCalls(), 1);
 }
 
@@ -238,7 +238,7 @@ TEST_F(AuxCommandsTest, PositionTimersRecordWhereTheUserMovedTheWindow) {
     int topEntry, leftEntry;
   };
   const Case cases[] = {
-      {"Command7", [](App& a) -> Window* { return a.find<Form2>(); }, entry::kChartTop, entry::kChartLeft},
+      {"Command7", [](App& a) -> Window* { return a.find<ChartWindow>(); }, entry::kChartTop, entry::kChartLeft},
       {"Command8", [](App& a) -> Window* { return a.find<HelpWindow>(); }, entry::kHelpTop, entry::kHelpLeft},
   };
   for (const auto& c : cases) {
@@ -273,7 +273,7 @@ TEST_F(AuxCommandsTest, PositionRecordersAreDueOnlyWhileTheirRecordIsOutOfDate) 
   const Case cases[] = {
       {nullptr, [](App& a) { return &a.form1().Timer2(); }, [](App& a) -> Window* { return &a.form1(); },
        entry::kMainTop},
-      {"Command7", [](App& a) { return &a.find<Form2>()->Timer1(); }, [](App& a) -> Window* { return a.find<Form2>(); },
+      {"Command7", [](App& a) { return &a.find<ChartWindow>()->positionTimer(); }, [](App& a) -> Window* { return a.find<ChartWindow>(); },
        entry::kChartTop},
       {"Command8", [](App& a) { return &a.find<HelpWindow>()->positionTimer(); }, [](App& a) -> Window* { return a.find<HelpWindow>(); },
        entry::kHelpTop},

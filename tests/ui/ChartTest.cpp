@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Form2.h"
+#include "ChartWindow.h"
 
 namespace zen::test {
 namespace {

@@ -9,9 +9,9 @@
 
 #include "AboutBox.h"
 #include "App.h"
+#include "ChartWindow.h"
 #include "Desktop.h"
 #include "Form1.h"
-#include "Form2.h"
 #include "HelpWindow.h"
 #include "MDIForm1.h"
 #include "Numbers.h"
@@ -77,7 +77,7 @@ TEST_F(WindowManagerTest, EachWindowsFrameStandsAtItsPlace) {
   };
   const Case cases[] = {
       {nullptr, [&] { return &form(); }, kMainTop, kMainLeft, {}},
-      {"Command7", [&] { return app->find<Form2>(); }, kMainTop + 400, kMainLeft + 100, {}},
+      {"Command7", [&] { return app->find<ChartWindow>(); }, kMainTop + 400, kMainLeft + 100, {}},
       {"Command8", [&] { return app->find<HelpWindow>(); }, kMainTop + 380, kMainLeft + 50, {}},
       {"Command10", [&] { return app->find<AboutBox>(); }, kMainTop + 450, kMainLeft + 120, {}},
       {"Command9", [&] { return app->find<MDIForm1>(); }, kFrameTop, kFrameLeft, QSize(px(17500), px(13000))},
@@ -143,7 +143,7 @@ TEST_F(WindowManagerTest, TheManagersCloseRequestClosesLikeTheCloseBox) {
     std::function<Window*()> window;
   };
   const Case cases[] = {
-      {"Command7", [&] { return app->find<Form2>(); }},
+      {"Command7", [&] { return app->find<ChartWindow>(); }},
       {"Command8", [&] { return app->find<HelpWindow>(); }},
       {"Command10", [&] { return app->find<AboutBox>(); }},
       {"Command9", [&] { return app->find<MDIForm1>(); }},

@@ -51,19 +51,19 @@ std::array<ChartRow, kBandColourCount> chartRows();
 // 許容% ±1") and the footer.
 std::string chartDescription();
 
-class Form2 : public AuxWindow {
+class ChartWindow : public AuxWindow {
  public:
-  explicit Form2(App& app);
+  explicit ChartWindow(App& app);
 
   // Records the window's position in entries 30 and 31.
-  void Timer1_Timer();
+  void positionTick();
   // END.
-  void Command1_Click();
+  void endPressed();
 
-  Timer& Timer1() const { return *timer1_; }
+  Timer& positionTimer() const { return *positionTimer_; }
 
  private:
-  Timer* timer1_ = nullptr;
+  Timer* positionTimer_ = nullptr;
 };
 
 }  // namespace zen

@@ -1,4 +1,4 @@
-#include "Form2.h"
+#include "ChartWindow.h"
 
 #include <cmath>
 
@@ -57,7 +57,7 @@ std::string chartDescription() {
   return text;
 }
 
-Form2::Form2(App& app) : AuxWindow(app, "Form2") {
+ChartWindow::ChartWindow(App& app) : AuxWindow(app, "ChartWindow") {
   setCaption("ZENTARIO");
   // A reader hears the chart's title and its rows as the window opens.
   setReaderName("色帯表");
@@ -68,7 +68,7 @@ Form2::Form2(App& app) : AuxWindow(app, "Form2") {
   setBorder(BorderStyle::FixedDialog);
   setIcon(":/assets/zentario.svg");
 
-  auto& title = add<Label>("Label1");
+  auto& title = add<Label>("title");
   title.setBounds(1680, 120, 1455, 375);
   title.setCaption("色　帯　表　");
   title.setForeColour(kChartTitleColour);
@@ -79,7 +79,7 @@ Form2::Form2(App& app) : AuxWindow(app, "Form2") {
   title.setRole(Role::None);
 
   // The chart picture itself is painted by the screen layer from chartRows().
-  auto& chart = add<PictureBox>("Picture1");
+  auto& chart = add<PictureBox>("chart");
   chart.setBounds(240, 600, 4440, 4995);
   chart.setBackColour(kChartGround);
   chart.setRole(Role::Graphic);
@@ -87,17 +87,17 @@ Form2::Form2(App& app) : AuxWindow(app, "Form2") {
   chart.setAccessibleDescription(chartDescription());
 
   auto& end = addCloseButton("END", 1920, 5760, 975, 0xFFFFFF);
-  end.onClick = [this] { Command1_Click(); };
+  end.onClick = [this] { endPressed(); };
 
-  timer1_ = &addTimer("Timer1", 500);
-  timer1_->onTick = [this] { Timer1_Timer(); };
-  tiePositionRecorder(*timer1_, entry::kChartTop, entry::kChartLeft);
+  positionTimer_ = &addTimer("positionTimer", 500);
+  positionTimer_->onTick = [this] { positionTick(); };
+  tiePositionRecorder(*positionTimer_, entry::kChartTop, entry::kChartLeft);
 }
 
-void Form2::Timer1_Timer() {
+void ChartWindow::positionTick() {
   recordPosition(entry::kChartTop, entry::kChartLeft);
 }
 
-void Form2::Command1_Click() { closeAndReturn(); }
+void ChartWindow::endPressed() { closeAndReturn(); }
 
 }  // namespace zen
