@@ -17,13 +17,13 @@
 #include <memory>
 
 #include "App.h"
+#include "BrowserWindow.h"
 #include "Form1.h"
 #include "Geometry.h"
 #include "QtPlatform.h"
 #include "Renderer.h"
 #include "Views.h"
 #include "WebAddresses.h"
-#include "frmBrowser.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ struct Calculator {
     renderer->dispatch([&f] { f.Command9_Click(); });
   }
   bool startingPageShown() {
-    auto* b = app.find<zen::frmBrowser>();
+    auto* b = app.find<zen::BrowserWindow>();
     return b && b->caption() == kHomeTitle;
   }
 

@@ -19,12 +19,12 @@
 #include <functional>
 
 #include "App.h"
+#include "BrowserWindow.h"
 #include "Form1.h"
 #include "Geometry.h"
 #include "QtPlatform.h"
 #include "Renderer.h"
 #include "Views.h"
-#include "frmBrowser.h"
 
 #ifdef ZEN_PROBE_LINK_WEBENGINE
 #include <QWebEngineProfile>
@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
       poll.start(1);
     };
     QObject::connect(&poll, &QTimer::timeout, [&] {
-      auto* b = app.find<zen::frmBrowser>();
+      auto* b = app.find<zen::BrowserWindow>();
       if (b && b->caption() == "ZENTARIO ホームページ") {
         std::fprintf(stderr, "W E V to starting page: %.1f ms\n", double(opening.nsecsElapsed()) / 1e6);
         QCoreApplication::exit(0);

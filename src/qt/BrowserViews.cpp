@@ -139,7 +139,7 @@ class AddressLabelView : public QLabel, public ControlView {
     setAutoFillBackground(true);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     if (!buddy() && parentWidget()) {
-      if (auto* box = parentWidget()->findChild<QWidget*>(QStringLiteral("cboAddress"))) setBuddy(box);
+      if (auto* box = parentWidget()->findChild<QWidget*>(QStringLiteral("addressBox"))) setBuddy(box);
     }
   }
 };
@@ -232,11 +232,11 @@ void registerBrowserViews(Renderer& renderer, QtPlatform& platform) {
   renderer.registerFactory(ControlKind::Browser, [](Control& c, Renderer& r, QWidget* parent) -> ControlView* {
     return new BrowserView(static_cast<Browser&>(c), r, parent);
   });
-  renderer.registerFactory("frmBrowser.lblAddress", [](Control& c, Renderer& r, QWidget* parent) -> ControlView* {
+  renderer.registerFactory("BrowserWindow.addressLabel", [](Control& c, Renderer& r, QWidget* parent) -> ControlView* {
     return new AddressLabelView(c, r, parent);
   });
-  renderer.registerWindowFactory("MDIForm1", [](Window& w, Renderer& r) -> WindowView* { return new FrameView(w, r); });
-  renderer.registerWindowFactory("frmBrowser", hostInFrame);
+  renderer.registerWindowFactory("BrowserFrame", [](Window& w, Renderer& r) -> WindowView* { return new FrameView(w, r); });
+  renderer.registerWindowFactory("BrowserWindow", hostInFrame);
 }
 
 }  // namespace zen::qt

@@ -5,10 +5,10 @@
 #include <limits>
 
 #include "App.h"
+#include "BrowserFrame.h"
+#include "BrowserWindow.h"
 #include "Form1.h"
-#include "MDIForm1.h"
 #include "Numbers.h"
-#include "frmBrowser.h"
 
 namespace zen {
 
@@ -47,19 +47,19 @@ int frameCoordinate(const std::string& text) {
 // that is already open is only shown again, without loading its page anew.
 void openBrowserInFrame(App& app, int width, int height) {
   const SavedValues& values = app.savedValues();
-  MDIForm1* frame = app.find<MDIForm1>();
+  BrowserFrame* frame = app.find<BrowserFrame>();
   if (!frame) {
-    frame = &app.openWindow<MDIForm1>();
-    frame->MDIForm_Load();
+    frame = &app.openWindow<BrowserFrame>();
+    frame->startUp();
   }
   frame->move(frameCoordinate(values.get(entry::kFrameLeft)), frameCoordinate(values.get(entry::kFrameTop)));
   frame->setOuterSize(width, height);
   frame->bringToFront();
-  if (frmBrowser* browser = frame->browser()) {
+  if (BrowserWindow* browser = frame->browser()) {
     browser->show();
     return;
   }
-  app.openWindow<frmBrowser>(*frame).Form_Load();
+  app.openWindow<BrowserWindow>(*frame).startUp();
 }
 
 }  // namespace
@@ -81,7 +81,7 @@ void Form1::Command9_Click() {
 void Form1::Label25_Click() { openBrowserInFrame(app(), kLinkFrameWidth, kLinkFrameHeight); }
 
 void Form1::closeFrameWindow() {
-  if (MDIForm1* frame = app().find<MDIForm1>()) frame->unload();
+  if (BrowserFrame* frame = app().find<BrowserFrame>()) frame->unload();
 }
 
 }  // namespace zen

@@ -11,14 +11,14 @@
 #include <memory>
 
 #include "App.h"
+#include "BrowserFrame.h"
+#include "BrowserWindow.h"
 #include "FakeBrowser.h"
 #include "Form1.h"
-#include "MDIForm1.h"
 #include "QtTestSupport.h"
 #include "Renderer.h"
 #include "Views.h"
 #include "WebAddresses.h"
-#include "frmBrowser.h"
 
 namespace zen::test {
 namespace {
@@ -32,7 +32,7 @@ class BrowserViewsTest : public OnScreenTest {
     qt::registerBrowserViews(r, p);
     p.browserFactory = [record = record] { return std::make_unique<FakeBrowser>(record); };
   }
-  MDIForm1* frame() { return app->find<MDIForm1>(); }
+  BrowserFrame* frame() { return app->find<BrowserFrame>(); }
   QWidget* frameView() { return frame() ? view(*frame()) : nullptr; }
 
   std::shared_ptr<EngineRecord> record = std::make_shared<EngineRecord>();
@@ -66,9 +66,9 @@ TEST_F(BrowserViewsTest, TheOpenersSizeTheWholeFrame) {
 // choosing that item, when it is not the current one).
 TEST_F(BrowserViewsTest, EnterInTheAddressBoxNavigatesOnceAndReachesTheBox) {
   clickOn(widgetOf(form(), "Command9"));
-  frmBrowser* browser = app->find<frmBrowser>();
+  BrowserWindow* browser = app->find<BrowserWindow>();
   ASSERT_NE(browser, nullptr);
-  auto* box = qobject_cast<QComboBox*>(widgetOf(*browser, "cboAddress"));
+  auto* box = qobject_cast<QComboBox*>(widgetOf(*browser, "addressBox"));
   ASSERT_NE(box, nullptr);
   QSignalSpy entered(box->lineEdit(), &QLineEdit::returnPressed);
   for (const std::string& address : {std::string(kSearchPageAddress), std::string(kPartsListPageAddress)}) {
@@ -82,7 +82,7 @@ TEST_F(BrowserViewsTest, EnterInTheAddressBoxNavigatesOnceAndReachesTheBox) {
   EXPECT_EQ(entered.count(), 2);
   // A reader names the box where the keys land, and the frame that has no caption.
   EXPECT_EQ(QAccessible::queryAccessibleInterface(box->lineEdit())->text(QAccessible::Name), u"アドレス");
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(view(*app->find<MDIForm1>()))->text(QAccessible::Name),
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(view(*app->find<BrowserFrame>()))->text(QAccessible::Name),
             QStringLiteral("Web ブラウザ"));
 }
 

@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "App.h"
+#include "BrowserFrame.h"
 #include "Form1.h"
-#include "MDIForm1.h"
 #include "QtTestSupport.h"
 #include "QtTexts.h"
 #include "Renderer.h"
@@ -146,7 +146,7 @@ TEST_F(Form1ViewTest, EveryButtonPressesButOnlyTheLeftOneClicks) {
     EXPECT_EQ(form().option(23).value(), button == Qt::LeftButton);
     QTest::mouseClick(widget("Label25"), button);
     processEvents();
-    EXPECT_EQ(app->find<MDIForm1>() != nullptr, button == Qt::LeftButton);
+    EXPECT_EQ(app->find<BrowserFrame>() != nullptr, button == Qt::LeftButton);
   }
 }
 

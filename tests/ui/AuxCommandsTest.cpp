@@ -5,9 +5,9 @@
 
 #include "AboutBox.h"
 #include "AuxFixture.h"
+#include "BrowserFrame.h"
 #include "ChartWindow.h"
 #include "HelpWindow.h"
-#include "MDIForm1.h"
 #include "SavedValues.h"
 
 namespace zen::test {
@@ -277,8 +277,8 @@ TEST_F(AuxCommandsTest, PositionRecordersAreDueOnlyWhileTheirRecordIsOutOfDate) 
        entry::kChartTop},
       {"Command8", [](App& a) { return &a.find<HelpWindow>()->positionTimer(); }, [](App& a) -> Window* { return a.find<HelpWindow>(); },
        entry::kHelpTop},
-      {"Command9", [](App& a) { return &a.find<MDIForm1>()->Timer1(); },
-       [](App& a) -> Window* { return a.find<MDIForm1>(); }, entry::kFrameTop},
+      {"Command9", [](App& a) { return &a.find<BrowserFrame>()->positionTimer(); },
+       [](App& a) -> Window* { return a.find<BrowserFrame>(); }, entry::kFrameTop},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.opener ? c.opener : "Timer2");

@@ -8,13 +8,13 @@
 #include <string>
 
 #include "App.h"
+#include "BrowserFrame.h"
+#include "BrowserWindow.h"
 #include "FakeBrowser.h"
 #include "FakePlatform.h"
 #include "Form1.h"
-#include "MDIForm1.h"
 #include "TempDir.h"
 #include "WebAddresses.h"
-#include "frmBrowser.h"
 
 namespace zen::test {
 
@@ -26,18 +26,18 @@ class BrowserTest : public ::testing::Test {
   }
 
   Form1& form() { return app.form1(); }
-  MDIForm1* frame() { return app.find<MDIForm1>(); }
-  frmBrowser* browser() { return app.find<frmBrowser>(); }
+  BrowserFrame* frame() { return app.find<BrowserFrame>(); }
+  BrowserWindow* browser() { return app.find<BrowserWindow>(); }
   // The open browser window; the test stops when there is none.
-  frmBrowser& openBrowser() {
-    frmBrowser* b = browser();
+  BrowserWindow& openBrowser() {
+    BrowserWindow* b = browser();
     if (!b) throw std::runtime_error("the browser window is not open");
     return *b;
   }
 
   void pressWev() { form().get<CommandButton>("Command9").press(); }
   void clickLink() { form().Label25().onClick(); }
-  void clickTool(const std::string& key) { openBrowser().tbToolBar().userClick(key); }
+  void clickTool(const std::string& key) { openBrowser().toolbar().userClick(key); }
   void setEntry(int n, std::string text) { app.savedValues().set(n, std::move(text)); }
   const std::string& entryText(int n) const { return app.savedValues().get(n); }
   bool focusInEntryBox() { return form().focus() == &form().Text5(); }

@@ -21,21 +21,21 @@ class OpenBrowserTest : public BrowserTest {
     pressWev();
     engine->calls.clear();
   }
-  frmBrowser& b() { return openBrowser(); }
+  BrowserWindow& b() { return openBrowser(); }
 };
 
 TEST_F(OpenBrowserTest, LoadShowsTheStartingAddressAndLoadsIt) {
   EXPECT_TRUE(b().shown());
   EXPECT_EQ(b().StartingAddress, kHome);
-  EXPECT_EQ(b().cboAddress().text(), kHome);
-  EXPECT_EQ(b().cboAddress().items(),
+  EXPECT_EQ(b().addressBox().text(), kHome);
+  EXPECT_EQ(b().addressBox().items(),
             (std::vector<std::string>{std::string(kColourCodePageAddress), std::string(kPartsListPageAddress), kHome}));
-  EXPECT_TRUE(b().timTimer().enabled());
-  EXPECT_EQ(b().timTimer().interval(), 500);
+  EXPECT_TRUE(b().loadingTimer().enabled());
+  EXPECT_EQ(b().loadingTimer().interval(), 500);
   // The address box moves under its label: 60 + 255 + 15.
-  EXPECT_EQ(b().cboAddress().left(), 50);
-  EXPECT_EQ(b().cboAddress().top(), 330);
-  EXPECT_EQ(b().cboAddress().width(), 6540 - 100);
+  EXPECT_EQ(b().addressBox().left(), 50);
+  EXPECT_EQ(b().addressBox().top(), 330);
+  EXPECT_EQ(b().addressBox().width(), 6540 - 100);
 }
 
 TEST_F(OpenBrowserTest, ToolbarHasItsSixButtonsInOrder) {
@@ -44,8 +44,8 @@ TEST_F(OpenBrowserTest, ToolbarHasItsSixButtonsInOrder) {
       {"Stop", "中止", ":/assets/tb-stop.svg"},       {"Refresh", "更新", ":/assets/tb-refresh.svg"},
       {"Home", "ﾎｰﾑ", ":/assets/tb-home.svg"},        {"Search", "検索", ":/assets/tb-search.svg"},
   };
-  EXPECT_EQ(b().tbToolBar().buttons(), expected);
-  EXPECT_EQ(b().lblAddress().caption(), "ｱﾄﾞﾚｽ(&A):");
+  EXPECT_EQ(b().toolbar().buttons(), expected);
+  EXPECT_EQ(b().addressLabel().caption(), "ｱﾄﾞﾚｽ(&A):");
 }
 
 struct SizeCase {
@@ -63,13 +63,13 @@ class ResizeTest : public OpenBrowserTest, public ::testing::WithParamInterface<
 TEST_P(ResizeTest, AddressBoxAndPageFollowTheWindow) {
   const SizeCase& c = GetParam();
   b().userResized(c.width, c.height);
-  EXPECT_EQ(b().cboAddress().width(), c.boxWidth);
-  EXPECT_EQ(b().brwWebBrowser().width(), c.pageWidth);
-  EXPECT_EQ(b().brwWebBrowser().height(), c.pageHeight);
-  EXPECT_EQ(b().brwWebBrowser().left(), 0);
-  EXPECT_EQ(b().brwWebBrowser().top(), 1200);
-  EXPECT_EQ(b().tbToolBar().width(), std::max(0, c.width));
-  EXPECT_EQ(b().picAddress().width(), std::max(0, c.width));
+  EXPECT_EQ(b().addressBox().width(), c.boxWidth);
+  EXPECT_EQ(b().page().width(), c.pageWidth);
+  EXPECT_EQ(b().page().height(), c.pageHeight);
+  EXPECT_EQ(b().page().left(), 0);
+  EXPECT_EQ(b().page().top(), 1200);
+  EXPECT_EQ(b().toolbar().width(), std::max(0, c.width));
+  EXPECT_EQ(b().addressStrip().width(), std::max(0, c.width));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ResizeTest,
@@ -82,33 +82,33 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ResizeTest,
 
 TEST_F(OpenBrowserTest, WideningBy1000TwipsWidensBoxAndPageBy1000Each) {
   b().userResized(9000, 7000);
-  const int box = b().cboAddress().width();
-  const int page = b().brwWebBrowser().width();
+  const int box = b().addressBox().width();
+  const int page = b().page().width();
   b().userResized(10000, 7000);
-  EXPECT_EQ(b().cboAddress().width(), box + 1000);
-  EXPECT_EQ(b().brwWebBrowser().width(), page + 1000);
+  EXPECT_EQ(b().addressBox().width(), box + 1000);
+  EXPECT_EQ(b().page().width(), page + 1000);
   // The margins stay: 50 right of the box, 100 right of the page.
-  EXPECT_EQ(10000 - (b().cboAddress().left() + b().cboAddress().width()), 50);
-  EXPECT_EQ(10000 - (b().brwWebBrowser().left() + b().brwWebBrowser().width()), 100);
+  EXPECT_EQ(10000 - (b().addressBox().left() + b().addressBox().width()), 50);
+  EXPECT_EQ(10000 - (b().page().left() + b().page().width()), 100);
 }
 
 TEST_F(OpenBrowserTest, ChoosingAListItemNavigatesToIt) {
-  b().timTimer().setEnabled(false);
-  b().cboAddress().userChoose(1);
-  EXPECT_EQ(b().cboAddress().text(), std::string(kPartsListPageAddress));
+  b().loadingTimer().setEnabled(false);
+  b().addressBox().userChoose(1);
+  EXPECT_EQ(b().addressBox().text(), std::string(kPartsListPageAddress));
   EXPECT_EQ(engine->calls, std::vector<std::string>{"navigate " + std::string(kPartsListPageAddress)});
-  EXPECT_TRUE(b().timTimer().enabled());
+  EXPECT_TRUE(b().loadingTimer().enabled());
 }
 
 TEST_F(OpenBrowserTest, EnterInTheAddressBoxNavigatesToTheTypedText) {
-  b().timTimer().setEnabled(false);
-  b().cboAddress().setText("qrc:/web/search.html");
-  b().cboAddress().onKeyPress('a');
+  b().loadingTimer().setEnabled(false);
+  b().addressBox().setText("qrc:/web/search.html");
+  b().addressBox().onKeyPress('a');
   EXPECT_TRUE(engine->calls.empty());
-  EXPECT_FALSE(b().timTimer().enabled());
-  b().cboAddress().onKeyPress(13);
+  EXPECT_FALSE(b().loadingTimer().enabled());
+  b().addressBox().onKeyPress(13);
   EXPECT_EQ(engine->calls, std::vector<std::string>{"navigate qrc:/web/search.html"});
-  EXPECT_TRUE(b().timTimer().enabled());
+  EXPECT_TRUE(b().loadingTimer().enabled());
 }
 
 struct TypedCase {
@@ -129,17 +129,17 @@ TEST_F(OpenBrowserTest, OnlyBundledPagesLoadWebAddressesGoToTheWebBrowserTheRest
   for (const TypedCase& c : cases) {
     SCOPED_TRACE(c.typed);
     engine->calls.clear();
-    b().timTimer().setEnabled(false);
+    b().loadingTimer().setEnabled(false);
     const std::size_t handedOn = platform.webAddresses().size();
-    b().cboAddress().setText(c.typed);
-    b().cboAddress().onKeyPress(13);
+    b().addressBox().setText(c.typed);
+    b().addressBox().onKeyPress(13);
     EXPECT_EQ(engine->calls, c.navigated ? std::vector<std::string>{c.navigated} : std::vector<std::string>{});
-    EXPECT_EQ(b().timTimer().enabled(), c.navigated != nullptr);
+    EXPECT_EQ(b().loadingTimer().enabled(), c.navigated != nullptr);
     const std::vector<std::string>& opened = platform.webAddresses();
     EXPECT_EQ(opened.size() > handedOn ? opened.back() : "", c.handedOn ? c.handedOn : "");
-    EXPECT_EQ(b().lblStatus().caption(), c.status);
+    EXPECT_EQ(b().statusLabel().caption(), c.status);
     // Where nothing loads, the box names the page still shown again.
-    EXPECT_EQ(b().cboAddress().text(), c.navigated || !*c.typed ? c.typed : "ZENTARIO ホームページ");
+    EXPECT_EQ(b().addressBox().text(), c.navigated || !*c.typed ? c.typed : "ZENTARIO ホームページ");
   }
 }
 
@@ -147,17 +147,17 @@ TEST_F(OpenBrowserTest, AnAddressThePageAskedForGoesTheSameWay) {
   engine->locationName = "検索";
   engine->live->onNavigationBlocked("https://duckduckgo.com/?q=抵抗");
   EXPECT_EQ(platform.webAddresses(), std::vector<std::string>{"https://duckduckgo.com/?q=抵抗"});
-  EXPECT_EQ(b().lblStatus().caption(), "Web ブラウザで開きました: https://duckduckgo.com/?q=抵抗");
-  EXPECT_EQ(b().cboAddress().text(), "検索");
+  EXPECT_EQ(b().statusLabel().caption(), "Web ブラウザで開きました: https://duckduckgo.com/?q=抵抗");
+  EXPECT_EQ(b().addressBox().text(), "検索");
   // Without a web browser on the machine it says so, and nothing else happens.
   platform.setWebBrowser(false);
   engine->live->onNavigationBlocked("http://127.0.0.1/");
-  EXPECT_EQ(b().lblStatus().caption(), "Web ブラウザが見つからないため開けません: http://127.0.0.1/");
+  EXPECT_EQ(b().statusLabel().caption(), "Web ブラウザが見つからないため開けません: http://127.0.0.1/");
   // A long address is cut in the status line, never inside a character.
   std::string name;
   for (int i = 0; i < 100; ++i) name += "抵";
   engine->live->onNavigationBlocked("file:///" + name);
-  EXPECT_EQ(b().lblStatus().caption(), "このアドレスは表示できません: file:///" + name.substr(0, 72 * 3) + "…");
+  EXPECT_EQ(b().statusLabel().caption(), "このアドレスは表示できません: file:///" + name.substr(0, 72 * 3) + "…");
   EXPECT_TRUE(engine->calls.empty());
   // The frame closed while the web browser starts: the hand-off ends normally.
   platform.setWebBrowser(true, [this] { frame()->closeBoxPressed(); });
@@ -178,11 +178,11 @@ class ToolbarTest : public OpenBrowserTest, public ::testing::WithParamInterface
 
 TEST_P(ToolbarTest, EachButtonRecordsTheFramePlaceStartsTheTimerAndAsksTheEngine) {
   frame()->userMoved(3300, 1800);
-  b().timTimer().setEnabled(false);
+  b().loadingTimer().setEnabled(false);
   clickTool(GetParam().key);
   EXPECT_EQ(entryText(entry::kFrameTop), " 1800");
   EXPECT_EQ(entryText(entry::kFrameLeft), " 3300");
-  EXPECT_TRUE(b().timTimer().enabled());
+  EXPECT_TRUE(b().loadingTimer().enabled());
   EXPECT_EQ(engine->calls, std::vector<std::string>{GetParam().call});
   EXPECT_NE(frame(), nullptr);
   EXPECT_EQ(app.auxWindowFlag(), kAuxOpen);
@@ -195,15 +195,15 @@ INSTANTIATE_TEST_SUITE_P(Keys, ToolbarTest,
 
 TEST_F(OpenBrowserTest, AKeyNotInTheTableOnlyRecordsAndStartsTheTimer) {
   frame()->userMoved(3300, 1800);
-  b().timTimer().setEnabled(false);
-  b().tbToolBar_ButtonClick("Print");
+  b().loadingTimer().setEnabled(false);
+  b().toolbarButtonPressed("Print");
   EXPECT_EQ(entryText(entry::kFrameTop), " 1800");
-  EXPECT_TRUE(b().timTimer().enabled());
+  EXPECT_TRUE(b().loadingTimer().enabled());
   EXPECT_TRUE(engine->calls.empty());
   // A click the bar has no button for never reaches the handler.
-  b().timTimer().setEnabled(false);
-  b().tbToolBar().userClick("Print");
-  EXPECT_FALSE(b().timTimer().enabled());
+  b().loadingTimer().setEnabled(false);
+  b().toolbar().userClick("Print");
+  EXPECT_FALSE(b().loadingTimer().enabled());
 }
 
 TEST_F(OpenBrowserTest, StopClosesEverythingRecordsThePlaceAndReturnsToTheCalculator) {
@@ -230,22 +230,22 @@ TEST_F(OpenBrowserTest, StopClosesEverythingRecordsThePlaceAndReturnsToTheCalcul
 }
 
 TEST_F(OpenBrowserTest, TheEngineGoesWithItsWindow) {
-  frmBrowser* w = browser();
+  BrowserWindow* w = browser();
   clickTool("Stop");
-  EXPECT_FALSE(w->timTimer().enabled());  // closed, not yet freed
+  EXPECT_FALSE(w->loadingTimer().enabled());  // closed, not yet freed
   app.collectClosed();
   EXPECT_EQ(engine->live, nullptr);
 }
 
 TEST_F(OpenBrowserTest, FrameTimerRecordsThePlaceEveryTick) {
-  EXPECT_TRUE(frame()->Timer1().enabled());
-  EXPECT_EQ(frame()->Timer1().interval(), 500);
+  EXPECT_TRUE(frame()->positionTimer().enabled());
+  EXPECT_EQ(frame()->positionTimer().interval(), 500);
   frame()->userMoved(5000, 1234);
-  frame()->Timer1().tick();
+  frame()->positionTimer().tick();
   EXPECT_EQ(entryText(entry::kFrameTop), " 1234");
   EXPECT_EQ(entryText(entry::kFrameLeft), " 5000");
   frame()->userMoved(-300, -20);
-  frame()->Timer1().tick();
+  frame()->positionTimer().tick();
   EXPECT_EQ(entryText(entry::kFrameTop), "-20");
   EXPECT_EQ(entryText(entry::kFrameLeft), "-300");
 }
@@ -274,17 +274,17 @@ TEST_F(OpenBrowserTest, BrowserCloseBoxClosesTheFrameToo) {
 
 TEST_F(OpenBrowserTest, TimerShowsConnectingWhileBusyThenThePageName) {
   engine->busy = true;
-  b().timTimer().tick();
+  b().loadingTimer().tick();
   EXPECT_EQ(b().caption(), "接続中...");
-  EXPECT_TRUE(b().timTimer().enabled());
-  EXPECT_EQ(b().cboAddress().text(), kHome);
+  EXPECT_TRUE(b().loadingTimer().enabled());
+  EXPECT_EQ(b().addressBox().text(), kHome);
 
   engine->busy = false;
   engine->locationName = "ZENTARIO ホームページ";
-  b().timTimer().tick();
-  EXPECT_FALSE(b().timTimer().enabled());
+  b().loadingTimer().tick();
+  EXPECT_FALSE(b().loadingTimer().enabled());
   EXPECT_EQ(b().caption(), "ZENTARIO ホームページ");
-  EXPECT_EQ(b().cboAddress().text(), "ZENTARIO ホームページ");
+  EXPECT_EQ(b().addressBox().text(), "ZENTARIO ホームページ");
 }
 
 TEST_F(OpenBrowserTest, DownloadCompleteSetsTheCaptionOnly) {
@@ -292,21 +292,21 @@ TEST_F(OpenBrowserTest, DownloadCompleteSetsTheCaptionOnly) {
   ASSERT_NE(engine->live, nullptr);
   engine->live->onDownloadComplete();
   EXPECT_EQ(b().caption(), "カラーコード表");
-  EXPECT_EQ(b().cboAddress().text(), kHome);
-  EXPECT_TRUE(b().timTimer().enabled());
+  EXPECT_EQ(b().addressBox().text(), kHome);
+  EXPECT_TRUE(b().loadingTimer().enabled());
 }
 
 TEST_F(BrowserTest, WithoutAnEngineTheBrowserStillOpensAndCloses) {
   platform.setBrowserFactory(nullptr);
   pressWev();
-  frmBrowser& b = openBrowser();
-  EXPECT_EQ(b.brwWebBrowser().engine(), nullptr);
-  EXPECT_EQ(b.cboAddress().items().size(), 3u);
+  BrowserWindow& b = openBrowser();
+  EXPECT_EQ(b.page().engine(), nullptr);
+  EXPECT_EQ(b.addressBox().items().size(), 3u);
   for (const char* key : {"Back", "Forward", "Refresh", "Home", "Search"}) clickTool(key);
   b.userResized(8000, 6000);
-  b.cboAddress().onKeyPress(13);
-  b.timTimer().tick();
-  EXPECT_FALSE(b.timTimer().enabled());
+  b.addressBox().onKeyPress(13);
+  b.loadingTimer().tick();
+  EXPECT_FALSE(b.loadingTimer().enabled());
   EXPECT_EQ(b.caption(), "");
   clickTool("Stop");
   EXPECT_EQ(frame(), nullptr);
@@ -316,10 +316,10 @@ TEST_F(BrowserTest, WithoutAnEngineTheBrowserStillOpensAndCloses) {
 TEST_F(BrowserTest, AnEngineThatFailsToStartIsSkipped) {
   platform.setBrowserFactory([]() -> std::unique_ptr<BrowserControl> { throw std::runtime_error("no engine"); });
   pressWev();
-  frmBrowser& b = openBrowser();
+  BrowserWindow& b = openBrowser();
   EXPECT_TRUE(b.shown());
-  EXPECT_EQ(b.brwWebBrowser().engine(), nullptr);
-  EXPECT_EQ(b.cboAddress().text(), kHome);
+  EXPECT_EQ(b.page().engine(), nullptr);
+  EXPECT_EQ(b.addressBox().text(), kHome);
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST_F(BrowserTest, WevOpensTheFrameAtItsRecordedPlaceWithTheBrowserInside) {
   EXPECT_EQ(frame()->icon(), ":/assets/frame-icon.svg");
   EXPECT_EQ(frame()->backColour(), kSystemWorkspace);
 
-  frmBrowser& b = openBrowser();
+  BrowserWindow& b = openBrowser();
   EXPECT_TRUE(b.shown());
   EXPECT_EQ(b.parentFrame(), frame());
   EXPECT_EQ(frame()->browser(), &b);
@@ -118,7 +118,7 @@ TEST_F(BrowserTest, WevTwiceOpensThenClosesAndHandsTheFocusBack) {
   ASSERT_NE(browser(), nullptr);
   EXPECT_EQ(app.auxWindowFlag(), kAuxOpen);
   EXPECT_EQ(platform.browsersCreated(), 2);
-  EXPECT_EQ(openBrowser().cboAddress().items().size(), 3u);
+  EXPECT_EQ(openBrowser().addressBox().items().size(), 3u);
 }
 
 // A window that stands for whichever auxiliary window another toggle has opened.
@@ -179,8 +179,8 @@ TEST_F(BrowserTest, OpeningAgainWhileOpenReplacesTheFrameWithoutReloading) {
   setEntry(entry::kFrameTop, " 2000");
   setEntry(entry::kFrameLeft, " 3000");
   clickLink();
-  MDIForm1* first = frame();
-  frmBrowser* firstBrowser = browser();
+  BrowserFrame* first = frame();
+  BrowserWindow* firstBrowser = browser();
   pressWev();  // the link left the flag at 11: this is the opening branch
   EXPECT_EQ(frame(), first);
   EXPECT_EQ(browser(), firstBrowser);
@@ -188,7 +188,7 @@ TEST_F(BrowserTest, OpeningAgainWhileOpenReplacesTheFrameWithoutReloading) {
   EXPECT_EQ(frame()->outerHeight(), 13000);
   EXPECT_EQ(platform.browsersCreated(), 1);
   EXPECT_EQ(engine->calls.size(), 1u);
-  EXPECT_EQ(openBrowser().cboAddress().items().size(), 3u);
+  EXPECT_EQ(openBrowser().addressBox().items().size(), 3u);
   clickLink();
   EXPECT_EQ(frame()->outerWidth(), 15300);
   EXPECT_EQ(app.auxWindowFlag(), kAuxOpen);
@@ -197,7 +197,7 @@ TEST_F(BrowserTest, OpeningAgainWhileOpenReplacesTheFrameWithoutReloading) {
 TEST_F(BrowserTest, QuitClosesTheFrameAndKeepsItsLastRecordedPlace) {
   pressWev();
   frame()->userMoved(4000, 2500);
-  frame()->Timer1().tick();
+  frame()->positionTimer().tick();
   form().get<CommandButton>("Command1").press();
   EXPECT_EQ(frame(), nullptr);
   EXPECT_EQ(browser(), nullptr);

@@ -17,15 +17,15 @@
 #include <memory>
 
 #include "App.h"
+#include "BrowserFrame.h"
+#include "BrowserWindow.h"
 #include "Form1.h"
 #include "HeldPageServer.h"
-#include "MDIForm1.h"
 #include "QtTestSupport.h"
 #include "Renderer.h"
 #include "TempDir.h"
 #include "Views.h"
 #include "WebAddresses.h"
-#include "frmBrowser.h"
 
 namespace zen::test {
 namespace {
@@ -55,15 +55,15 @@ class BrowserWebTest : public OnScreenTest {
  protected:
   BrowserWebTest() : OnScreenTest(kDpi) {}
   void registerViews(qt::Renderer& r, RecordingQtPlatform& p) override { qt::registerBrowserViews(r, p); }
-  MDIForm1* frame() { return app->find<MDIForm1>(); }
-  frmBrowser* browser() { return app->find<frmBrowser>(); }
+  BrowserFrame* frame() { return app->find<BrowserFrame>(); }
+  BrowserWindow* browser() { return app->find<BrowserWindow>(); }
 
   void pressWev() {
     engineStarted = true;
     clickOn(widgetOf(form(), "Command9"));
   }
   // Opens the browser and waits for the starting page.
-  frmBrowser& openAtHome() {
+  BrowserWindow& openAtHome() {
     pressWev();
     EXPECT_TRUE(waitForCaption(kHomeTitle));
     return *browser();
@@ -77,20 +77,20 @@ class BrowserWebTest : public OnScreenTest {
     return v ? v->findChild<QMdiArea*>(QStringLiteral("mdiArea")) : nullptr;
   }
   QAction* tool(const char* key) {
-    auto* bar = qobject_cast<QToolBar*>(widgetOf(*browser(), "tbToolBar"));
+    auto* bar = qobject_cast<QToolBar*>(widgetOf(*browser(), "toolbar"));
     return bar ? bar->findChild<QAction*>(QString::fromLatin1(key)) : nullptr;
   }
-  QComboBox* addressBox() { return qobject_cast<QComboBox*>(widgetOf(*browser(), "cboAddress")); }
+  QComboBox* addressBox() { return qobject_cast<QComboBox*>(widgetOf(*browser(), "addressBox")); }
   // The engine's page view, known by its object name (this test does not link the engine).
   QWidget* page() {
-    QWidget* area = widgetOf(*browser(), "brwWebBrowser");
+    QWidget* area = widgetOf(*browser(), "page");
     return area ? area->findChild<QWidget*>(QStringLiteral("webView")) : nullptr;
   }
   // Types an address into the address box and presses Enter, as the user does; what follows the
   // key is left to the event loop. It waits for the page shown to settle first: the timer's last
   // tick puts the page's name into the box, over whatever was typed before it.
   void typeAddress(const QString& address) {
-    EXPECT_TRUE(waitUntil([&] { return !browser()->timTimer().enabled(); }, kEventTimeoutMs));
+    EXPECT_TRUE(waitUntil([&] { return !browser()->loadingTimer().enabled(); }, kEventTimeoutMs));
     QComboBox* box = addressBox();
     box->setFocus();
     box->lineEdit()->selectAll();
@@ -109,7 +109,7 @@ TEST_F(BrowserWebTest, NothingOfTheEngineIsLoadedBeforeTheFirstOpening) {
 }
 
 TEST_F(BrowserWebTest, StartingPageLoadsInTheFramesOnlySubWindowAndNamesTheWindow) {
-  frmBrowser& b = openAtHome();
+  BrowserWindow& b = openAtHome();
   EXPECT_EQ(QString::fromStdString(b.caption()), kHomeTitle);
   QWidget* view = page();
   ASSERT_NE(view, nullptr);
@@ -140,16 +140,16 @@ TEST_F(BrowserWebTest, AddressListHoldsTheTwoReferencePagesThenTheStartingAddres
 }
 
 TEST_F(BrowserWebTest, ConnectingShowsWhileAPageLoadsThenItsName) {
-  frmBrowser& b = openAtHome();
+  BrowserWindow& b = openAtHome();
   typeAddress(QString::fromUtf8(kPartsListPageAddress.data()));
   // Busy from the request on: the timer's next tick says so, before the page has come.
-  ASSERT_TRUE(b.brwWebBrowser().busy());
-  b.timTimer().tick();
+  ASSERT_TRUE(b.page().busy());
+  b.loadingTimer().tick();
   EXPECT_EQ(b.caption(), "接続中...");
-  EXPECT_TRUE(b.timTimer().enabled());
+  EXPECT_TRUE(b.loadingTimer().enabled());
   EXPECT_TRUE(waitForCaption(kPartsTitle));
-  EXPECT_TRUE(waitUntil([&] { return !b.timTimer().enabled(); }, kEventTimeoutMs));
-  EXPECT_EQ(QString::fromStdString(b.cboAddress().text()), kPartsTitle);
+  EXPECT_TRUE(waitUntil([&] { return !b.loadingTimer().enabled(); }, kEventTimeoutMs));
+  EXPECT_EQ(QString::fromStdString(b.addressBox().text()), kPartsTitle);
 }
 
 TEST_F(BrowserWebTest, WebAddressesGoToTheUsersBrowserFilesNowhereAndTheEngineFetchesNothing) {
@@ -162,14 +162,14 @@ TEST_F(BrowserWebTest, WebAddressesGoToTheUsersBrowserFilesNowhereAndTheEngineFe
                                               " --host-resolver-rules=\"MAP duckduckgo.com 127.0.0.1:" +
                                               QByteArray::number(server.url().port()) + "\"");
   }
-  frmBrowser& b = openAtHome();
+  BrowserWindow& b = openAtHome();
   const std::vector<QUrl>& opened = platform->openedUrls;
   typeAddress(server.url().toString());
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened.back(), server.url());
   typeAddress(QStringLiteral("file:///etc/hostname"));
   EXPECT_EQ(opened.size(), 1u);
-  EXPECT_EQ(b.lblStatus().caption(), "このアドレスは表示できません: file:///etc/hostname");
+  EXPECT_EQ(b.statusLabel().caption(), "このアドレスは表示できません: file:///etc/hostname");
 
   // The search page's first link, followed from the keyboard.
   tool("Search")->trigger();
@@ -179,8 +179,8 @@ TEST_F(BrowserWebTest, WebAddressesGoToTheUsersBrowserFilesNowhereAndTheEngineFe
   QTest::keyClick(page()->focusProxy(), Qt::Key_Return);
   ASSERT_TRUE(waitUntil([&] { return opened.size() == 2; }, kEventTimeoutMs));
   EXPECT_EQ(opened.back().host(), QStringLiteral("duckduckgo.com"));
-  EXPECT_TRUE(b.lblStatus().caption().starts_with("Web ブラウザで開きました: https://duckduckgo.com/"));
-  EXPECT_EQ(b.cboAddress().text(), "検索");
+  EXPECT_TRUE(b.statusLabel().caption().starts_with("Web ブラウザで開きました: https://duckduckgo.com/"));
+  EXPECT_EQ(b.addressBox().text(), "検索");
 
   // The bundled pages still load; a request the engine had made would have come before.
   tool("Home")->trigger();
@@ -208,10 +208,10 @@ TEST_F(BrowserWebTest, BackAfterTwoNavigationsReturnsToTheFirst) {
 }
 
 TEST_F(BrowserWebTest, BackWithNothingToGoBackToLeavesThePageAsItWas) {
-  frmBrowser& b = openAtHome();
+  BrowserWindow& b = openAtHome();
   tool("Back")->trigger();
-  EXPECT_TRUE(b.timTimer().enabled());
-  EXPECT_TRUE(waitUntil([&] { return !b.timTimer().enabled(); }, kEventTimeoutMs));
+  EXPECT_TRUE(b.loadingTimer().enabled());
+  EXPECT_TRUE(waitUntil([&] { return !b.loadingTimer().enabled(); }, kEventTimeoutMs));
   EXPECT_EQ(QString::fromStdString(b.caption()), kHomeTitle);
   EXPECT_EQ(page()->property("url").toUrl(), QUrl(QString::fromUtf8(kHomePageAddress.data())));
 }
@@ -234,7 +234,7 @@ TEST_F(BrowserWebTest, ToolbarHasSixPicturedButtonsWithTheirTooltips) {
   pressWev();
   const char* keys[] = {"Back", "Forward", "Stop", "Refresh", "Home", "Search"};
   const char* tips[] = {"戻る", "進む", "中止", "更新", "ﾎｰﾑ", "検索"};
-  auto* bar = qobject_cast<QToolBar*>(widgetOf(*browser(), "tbToolBar"));
+  auto* bar = qobject_cast<QToolBar*>(widgetOf(*browser(), "toolbar"));
   ASSERT_NE(bar, nullptr);
   ASSERT_EQ(bar->actions().size(), 6);
   for (int i = 0; i < 6; ++i) {
@@ -278,18 +278,18 @@ TEST_F(BrowserWebTest, FrameCloseBoxClosesLikeStop) {
 }
 
 TEST_F(BrowserWebTest, WideningBy1000TwipsWidensAddressBoxAndPageBy1000Each) {
-  frmBrowser& b = openAtHome();
+  BrowserWindow& b = openAtHome();
   QWidget* top = renderer->windowWidget(*frame());
   QWidget* boxWidget = addressBox();
-  QWidget* pageArea = widgetOf(b, "brwWebBrowser");
-  const int box = b.cboAddress().width();
-  const int pageWidth = b.brwWebBrowser().width();
+  QWidget* pageArea = widgetOf(b, "page");
+  const int box = b.addressBox().width();
+  const int pageWidth = b.page().width();
   const int boxPx = boxWidget->width();
   const int pagePx = pageArea->width();
   top->resize(top->width() + 100, top->height());
-  ASSERT_TRUE(waitUntil([&] { return b.cboAddress().width() == box + 1000; }, kEventTimeoutMs))
-      << b.cboAddress().width() << " from " << box;
-  EXPECT_EQ(b.brwWebBrowser().width(), pageWidth + 1000);
+  ASSERT_TRUE(waitUntil([&] { return b.addressBox().width() == box + 1000; }, kEventTimeoutMs))
+      << b.addressBox().width() << " from " << box;
+  EXPECT_EQ(b.page().width(), pageWidth + 1000);
   EXPECT_TRUE(waitUntil([&] { return boxWidget->width() == boxPx + 100; }, kEventTimeoutMs));
   EXPECT_EQ(pageArea->width(), pagePx + 100);
   // The page itself fills its area.
@@ -297,33 +297,33 @@ TEST_F(BrowserWebTest, WideningBy1000TwipsWidensAddressBoxAndPageBy1000Each) {
 }
 
 TEST_F(BrowserWebTest, ACaptionChangeRightAfterAResizeDoesNotShrinkThePageBack) {
-  frmBrowser& b = openAtHome();
+  BrowserWindow& b = openAtHome();
   QWidget* top = renderer->windowWidget(*frame());
   QWidget* view = renderer->windowWidget(b);
-  const int box = b.cboAddress().width();
+  const int box = b.addressBox().width();
   top->resize(top->width() + 100, top->height());
   // The timer's caption arrives before the model has heard of the resize.
   renderer->dispatch([&b] { b.setCaption("接続中..."); });
-  ASSERT_TRUE(waitUntil([&] { return b.cboAddress().width() == box + 1000; }, kEventTimeoutMs)) << b.cboAddress().width();
+  ASSERT_TRUE(waitUntil([&] { return b.addressBox().width() == box + 1000; }, kEventTimeoutMs)) << b.addressBox().width();
   processEvents();
   EXPECT_EQ(view->size(), view->parentWidget()->size());
   EXPECT_EQ(renderer->scale().twips(view->width()), b.clientWidth());
 }
 
 TEST_F(BrowserWebTest, TheFrameCanBeMaximisedAndKeepsTheUsersSize) {
-  frmBrowser& b = openAtHome();
+  BrowserWindow& b = openAtHome();
   QWidget* top = renderer->windowWidget(*frame());
   EXPECT_TRUE(top->windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_TRUE(top->windowFlags() & Qt::WindowMaximizeButtonHint);
-  const int box = b.cboAddress().width();
+  const int box = b.addressBox().width();
   top->resize(top->width() + 200, top->height() + 100);
   const QSize usersSize = top->size();
-  ASSERT_TRUE(waitUntil([&] { return b.cboAddress().width() == box + 2000; }, kEventTimeoutMs)) << b.cboAddress().width();
+  ASSERT_TRUE(waitUntil([&] { return b.addressBox().width() == box + 2000; }, kEventTimeoutMs)) << b.addressBox().width();
   // Anything that redraws the frame's title bar leaves the user's size alone.
   renderer->dispatch([this] { frame()->bringToFront(); });
   processEvents();
   EXPECT_EQ(top->size(), usersSize);
-  EXPECT_EQ(b.cboAddress().width(), box + 2000);
+  EXPECT_EQ(b.addressBox().width(), box + 2000);
 }
 
 TEST_F(BrowserWebTest, TheLinkOpensTheFrameWithoutTouchingTheFlag) {

@@ -9,11 +9,11 @@
 
 #include "AboutBox.h"
 #include "App.h"
+#include "BrowserFrame.h"
 #include "ChartWindow.h"
 #include "Desktop.h"
 #include "Form1.h"
 #include "HelpWindow.h"
-#include "MDIForm1.h"
 #include "Numbers.h"
 #include "QtTestSupport.h"
 #include "Renderer.h"
@@ -80,7 +80,7 @@ TEST_F(WindowManagerTest, EachWindowsFrameStandsAtItsPlace) {
       {"Command7", [&] { return app->find<ChartWindow>(); }, kMainTop + 400, kMainLeft + 100, {}},
       {"Command8", [&] { return app->find<HelpWindow>(); }, kMainTop + 380, kMainLeft + 50, {}},
       {"Command10", [&] { return app->find<AboutBox>(); }, kMainTop + 450, kMainLeft + 120, {}},
-      {"Command9", [&] { return app->find<MDIForm1>(); }, kFrameTop, kFrameLeft, QSize(px(17500), px(13000))},
+      {"Command9", [&] { return app->find<BrowserFrame>(); }, kFrameTop, kFrameLeft, QSize(px(17500), px(13000))},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.opener ? c.opener : "Form1");
@@ -110,7 +110,7 @@ TEST_F(WindowManagerTest, ADragByTheTitleBarIsRecorded) {
   };
   const Case cases[] = {
       {nullptr, [&] { return &form(); }, entry::kMainTop, entry::kMainLeft},
-      {"Command9", [&] { return app->find<MDIForm1>(); }, entry::kFrameTop, entry::kFrameLeft},
+      {"Command9", [&] { return app->find<BrowserFrame>(); }, entry::kFrameTop, entry::kFrameLeft},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.opener ? c.opener : "Form1");
@@ -146,7 +146,7 @@ TEST_F(WindowManagerTest, TheManagersCloseRequestClosesLikeTheCloseBox) {
       {"Command7", [&] { return app->find<ChartWindow>(); }},
       {"Command8", [&] { return app->find<HelpWindow>(); }},
       {"Command10", [&] { return app->find<AboutBox>(); }},
-      {"Command9", [&] { return app->find<MDIForm1>(); }},
+      {"Command9", [&] { return app->find<BrowserFrame>(); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.opener);

@@ -1,10 +1,10 @@
-#include "frmBrowser.h"
+#include "BrowserWindow.h"
 
 #include <algorithm>
 
 #include "App.h"
+#include "BrowserFrame.h"
 #include "Form1.h"
-#include "MDIForm1.h"
 #include "WebAddresses.h"
 
 namespace zen {
@@ -36,7 +36,7 @@ std::string shortAddress(const std::string& address) {
 
 }  // namespace
 
-frmBrowser::frmBrowser(App& app, MDIForm1& frame) : Window(app, "frmBrowser"), frame_(frame) {
+BrowserWindow::BrowserWindow(App& app, BrowserFrame& frame) : Window(app, "BrowserWindow"), frame_(frame) {
   setParentFrame(&frame);
   setCaption("Web ブラウザ");
   setBorder(BorderStyle::Sizeable);
@@ -44,7 +44,7 @@ frmBrowser::frmBrowser(App& app, MDIForm1& frame) : Window(app, "frmBrowser"), f
   setFont(Font{"MS UI Gothic", 9, false, false});
   setClientSize(6540, 5130);
 
-  auto& bar = add<Toolbar>("tbToolBar");
+  auto& bar = add<Toolbar>("toolbar");
   bar.setBounds(0, 0, 6540, 540);
   bar.setBackColour(kSystemButtonFace);
   const ToolbarButton buttons[] = {
@@ -53,24 +53,24 @@ frmBrowser::frmBrowser(App& app, MDIForm1& frame) : Window(app, "frmBrowser"), f
       {kHomeKey, "ﾎｰﾑ", ":/assets/tb-home.svg"},          {kSearchKey, "検索", ":/assets/tb-search.svg"},
   };
   for (const auto& b : buttons) bar.addButton(b);
-  bar.onButtonClick = [this](const std::string& key) { tbToolBar_ButtonClick(key); };
+  bar.onButtonClick = [this](const std::string& key) { toolbarButtonPressed(key); };
   toolbar_ = &bar;
 
-  auto& strip = add<PictureBox>("picAddress");
+  auto& strip = add<PictureBox>("addressStrip");
   strip.setBounds(0, 540, 6540, 675);
   strip.setBackColour(kSystemButtonFace);
-  picAddress_ = &strip;
+  addressStrip_ = &strip;
 
-  auto& label = add<Label>("lblAddress", &strip);
+  auto& label = add<Label>("addressLabel", &strip);
   label.setBounds(45, 60, 3075, 255);
   label.setCaption("ｱﾄﾞﾚｽ(&A):");
   label.setAccessibleName("アドレス");
   label.setBackColour(kSystemButtonFace);
   label.setForeColour(kSystemWindowText);
   label.setFont(Font{"MS UI Gothic", 9, false, false});
-  lblAddress_ = &label;
+  addressLabel_ = &label;
 
-  auto& box = add<ComboBox>("cboAddress", &strip);
+  auto& box = add<ComboBox>("addressBox", &strip);
   box.setBounds(45, 300, 3795, 315);
   box.setBackColour(kSystemWindowBackground);
   box.setForeColour(kSystemWindowText);
@@ -80,103 +80,103 @@ frmBrowser::frmBrowser(App& app, MDIForm1& frame) : Window(app, "frmBrowser"), f
   // The list at design: the colour-code reference, then the parts list.
   box.addItem(std::string(kColourCodePageAddress));
   box.addItem(std::string(kPartsListPageAddress));
-  box.onClick = [this] { cboAddress_Click(); };
-  box.onKeyPress = [this](int key) { cboAddress_KeyPress(key); };
-  cboAddress_ = &box;
+  box.onClick = [this] { addressChosen(); };
+  box.onKeyPress = [this](int key) { addressKeyPressed(key); };
+  addressBox_ = &box;
 
-  auto& status = add<Label>("lblStatus", &strip);
+  auto& status = add<Label>("statusLabel", &strip);
   status.setBounds(kStatusLeft, 60, 6540 - kStatusLeft - kStatusRightMargin, 255);
   status.setBackColour(kSystemButtonFace);
   status.setForeColour(kSystemWindowText);
   status.setFont(Font{"MS UI Gothic", 9, false, false});
-  lblStatus_ = &status;
+  statusLabel_ = &status;
 
-  auto& page = add<Browser>("brwWebBrowser");
+  auto& page = add<Browser>("page");
   page.setBounds(0, 1200, 5415, 3735);
   page.setAccessibleName("ページ");
   page.setTabIndex(1);
-  page.onDownloadComplete = [this] { brwWebBrowser_DownloadComplete(); };
-  page.onNavigationBlocked = [this](const std::string& address) { brwWebBrowser_NavigationBlocked(address); };
+  page.onDownloadComplete = [this] { pageLoaded(); };
+  page.onNavigationBlocked = [this](const std::string& address) { navigationBlocked(address); };
   browser_ = &page;
 
-  timer_ = &addTimer("timTimer", kBrowserTimerMs);
-  timer_->onTick = [this] { timTimer_Timer(); };
+  loadingTimer_ = &addTimer("loadingTimer", kBrowserTimerMs);
+  loadingTimer_->onTick = [this] { loadingTick(); };
 
-  onResize = [this] { Form_Resize(); };
+  onResize = [this] { resized(); };
 }
 
-void frmBrowser::Form_Load() {
+void BrowserWindow::startUp() {
   // The engine is made now, with the window, and not before.
-  brwWebBrowser().createEngine(app().platform());
+  page().createEngine(app().platform());
 
   show();
-  tbToolBar().refresh();
-  Form_Resize();
+  toolbar().refresh();
+  resized();
   StartingAddress = std::string(kHomePageAddress);
-  ComboBox& box = cboAddress();
+  ComboBox& box = addressBox();
   box.setLeft(50);
-  box.setTop(lblAddress().top() + lblAddress().height() + 15);
+  box.setTop(addressLabel().top() + addressLabel().height() + 15);
   if (!StartingAddress.empty()) {
     box.setText(StartingAddress);
     box.addItem(box.text());
-    timTimer().setEnabled(true);
-    brwWebBrowser().navigate(StartingAddress);
+    loadingTimer().setEnabled(true);
+    page().navigate(StartingAddress);
   }
 }
 
-void frmBrowser::Form_Resize() {
+void BrowserWindow::resized() {
   const int w = clientWidth();
   const int h = clientHeight();
   // The toolbar and the address strip are docked at the top: they take the window's width.
-  tbToolBar().setWidth(atLeastZero(w));
-  picAddress().setWidth(atLeastZero(w));
-  cboAddress().setWidth(atLeastZero(w - kMargin));
-  lblStatus().setWidth(atLeastZero(w - kStatusLeft - kStatusRightMargin));
-  Browser& page = brwWebBrowser();
+  toolbar().setWidth(atLeastZero(w));
+  addressStrip().setWidth(atLeastZero(w));
+  addressBox().setWidth(atLeastZero(w - kMargin));
+  statusLabel().setWidth(atLeastZero(w - kStatusLeft - kStatusRightMargin));
+  Browser& page = *browser_;
   page.setWidth(atLeastZero(w - kMargin));
-  page.setHeight(atLeastZero(h - (picAddress().top() + picAddress().height()) - kMargin));
+  page.setHeight(atLeastZero(h - (addressStrip().top() + addressStrip().height()) - kMargin));
 }
 
-void frmBrowser::cboAddress_Click() {
-  const AddressChoice choice = DecideAddress(cboAddress().text());
+void BrowserWindow::addressChosen() {
+  const AddressChoice choice = DecideAddress(addressBox().text());
   // An empty address changes nothing, not even the status line.
   if (choice.use == AddressUse::Nothing) return;
-  lblStatus().setCaption("");
+  statusLabel().setCaption("");
   go(choice);
 }
 
-void frmBrowser::go(const AddressChoice& choice) {
+void BrowserWindow::go(const AddressChoice& choice) {
   switch (choice.use) {
     case AddressUse::Nothing:
       return;
     case AddressUse::Show:
-      timTimer().setEnabled(true);
-      brwWebBrowser().navigate(choice.address);
+      loadingTimer().setEnabled(true);
+      page().navigate(choice.address);
       return;
     case AddressUse::WebBrowser: {
       const bool opened = app().platform().openInWebBrowser(choice.address);
-      lblStatus().setCaption(std::string(opened ? kOpenedInWebBrowserStatus : kNoWebBrowserStatus) +
+      statusLabel().setCaption(std::string(opened ? kOpenedInWebBrowserStatus : kNoWebBrowserStatus) +
                              shortAddress(choice.address));
       break;
     }
     case AddressUse::Refuse:
-      lblStatus().setCaption(std::string(kRefusedAddressStatus) + shortAddress(choice.address));
+      statusLabel().setCaption(std::string(kRefusedAddressStatus) + shortAddress(choice.address));
       break;
   }
   // Nothing was loaded: the address box names the page still shown.
-  cboAddress().setText(brwWebBrowser().locationName());
+  addressBox().setText(page().locationName());
 }
 
-void frmBrowser::cboAddress_KeyPress(int keyAscii) {
-  if (keyAscii == kEnterKey) cboAddress_Click();
+void BrowserWindow::addressKeyPressed(int keyAscii) {
+  if (keyAscii == kEnterKey) addressChosen();
 }
 
-void frmBrowser::tbToolBar_ButtonClick(const std::string& key) {
+void BrowserWindow::toolbarButtonPressed(const std::string& key) {
   App& a = app();
   RecordFramePosition(frame());
-  lblStatus().setCaption("");
-  timTimer().setEnabled(true);
-  Browser& page = brwWebBrowser();
+  statusLabel().setCaption("");
+  loadingTimer().setEnabled(true);
+  Browser& page = *browser_;
   if (key == kBackKey) {
     page.goBack();
   } else if (key == kForwardKey) {
@@ -188,7 +188,7 @@ void frmBrowser::tbToolBar_ButtonClick(const std::string& key) {
   } else if (key == kSearchKey) {
     page.goSearch();
   } else if (key == kStopKey) {
-    timTimer().setEnabled(false);
+    loadingTimer().setEnabled(false);
     page.stop();
     Form1& main = a.form1();
     main.bringToFront();
@@ -200,21 +200,21 @@ void frmBrowser::tbToolBar_ButtonClick(const std::string& key) {
   }
 }
 
-void frmBrowser::timTimer_Timer() {
-  Browser& page = brwWebBrowser();
+void BrowserWindow::loadingTick() {
+  Browser& page = *browser_;
   if (page.busy()) {
     setCaption(std::string(kConnectingCaption));
     return;
   }
-  timTimer().setEnabled(false);
+  loadingTimer().setEnabled(false);
   setCaption(page.locationName());
-  cboAddress().setText(page.locationName());
+  addressBox().setText(page.locationName());
 }
 
-void frmBrowser::brwWebBrowser_DownloadComplete() { setCaption(brwWebBrowser().locationName()); }
+void BrowserWindow::pageLoaded() { setCaption(page().locationName()); }
 
-void frmBrowser::brwWebBrowser_NavigationBlocked(const std::string& address) { go(DecideAddress(address)); }
+void BrowserWindow::navigationBlocked(const std::string& address) { go(DecideAddress(address)); }
 
-void frmBrowser::closeBoxPressed() { frame().closeBoxPressed(); }
+void BrowserWindow::closeBoxPressed() { frame().closeBoxPressed(); }
 
 }  // namespace zen

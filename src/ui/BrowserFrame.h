@@ -8,29 +8,29 @@
 namespace zen {
 
 class App;
-class frmBrowser;
+class BrowserWindow;
 
 inline constexpr int kFrameTimerMs = 500;
 
-class MDIForm1 : public Window {
+class BrowserFrame : public Window {
  public:
-  explicit MDIForm1(App& app);
+  explicit BrowserFrame(App& app);
 
-  void MDIForm_Load();
+  void startUp();
   // Records the frame's top and left into entries 34 and 35.
-  void Timer1_Timer();
+  void positionTick();
   // The title bar's close box ends the browser the way its stop button does.
   void closeBoxPressed() override;
 
   // Closes the browser window inside, then the frame.
   void unload();
   // The browser window inside; none before it is opened.
-  frmBrowser* browser() const;
+  BrowserWindow* browser() const;
 
-  Timer& Timer1() const { return *timer1_; }
+  Timer& positionTimer() const { return *positionTimer_; }
 
  private:
-  Timer* timer1_ = nullptr;
+  Timer* positionTimer_ = nullptr;
 };
 
 // Stores a frame's top and left into its two settings entries.

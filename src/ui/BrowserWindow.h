@@ -1,5 +1,5 @@
 #pragma once
-// The web browser window, a child of the frame window MDIForm1: a toolbar of six picture buttons,
+// The web browser window, a child of the frame window BrowserFrame: a toolbar of six picture buttons,
 // an address box whose list offers the two reference pages and the starting address, and the page.
 
 #include <string>
@@ -14,7 +14,7 @@
 namespace zen {
 
 class App;
-class MDIForm1;
+class BrowserFrame;
 
 inline constexpr int kBrowserTimerMs = 500;
 inline constexpr std::string_view kConnectingCaption = "接続中...";
@@ -33,49 +33,49 @@ inline constexpr const char* kRefreshKey = "Refresh";
 inline constexpr const char* kHomeKey = "Home";
 inline constexpr const char* kSearchKey = "Search";
 
-class frmBrowser : public Window {
+class BrowserWindow : public Window {
  public:
-  frmBrowser(App& app, MDIForm1& frame);
+  BrowserWindow(App& app, BrowserFrame& frame);
 
-  void Form_Load();
-  void Form_Resize();
-  void cboAddress_Click();
-  void cboAddress_KeyPress(int keyAscii);
-  void tbToolBar_ButtonClick(const std::string& key);
-  void timTimer_Timer();
+  void startUp();
+  void resized();
+  void addressChosen();
+  void addressKeyPressed(int keyAscii);
+  void toolbarButtonPressed(const std::string& key);
+  void loadingTick();
   // The engine finished loading a page.
-  void brwWebBrowser_DownloadComplete();
+  void pageLoaded();
   // The engine refused an address a page asked for; it goes where the address rule sends it.
-  void brwWebBrowser_NavigationBlocked(const std::string& address);
+  void navigationBlocked(const std::string& address);
   // The child window's own close box ends the browser like the frame's close box.
   void closeBoxPressed() override;
 
-  // The first page to load; Form_Load sets it to the program's homepage.
+  // The first page to load; startUp sets it to the program's homepage.
   std::string StartingAddress;
 
-  MDIForm1& frame() const { return frame_; }
-  Toolbar& tbToolBar() const { return *toolbar_; }
-  PictureBox& picAddress() const { return *picAddress_; }
-  Label& lblAddress() const { return *lblAddress_; }
-  ComboBox& cboAddress() const { return *cboAddress_; }
+  BrowserFrame& frame() const { return frame_; }
+  Toolbar& toolbar() const { return *toolbar_; }
+  PictureBox& addressStrip() const { return *addressStrip_; }
+  Label& addressLabel() const { return *addressLabel_; }
+  ComboBox& addressBox() const { return *addressBox_; }
   // The status line beside the address label: what became of an address the browser did not show.
-  Label& lblStatus() const { return *lblStatus_; }
-  Browser& brwWebBrowser() const { return *browser_; }
-  Timer& timTimer() const { return *timer_; }
+  Label& statusLabel() const { return *statusLabel_; }
+  Browser& page() const { return *browser_; }
+  Timer& loadingTimer() const { return *loadingTimer_; }
 
  private:
   // Shows a bundled page, or hands a web address to the user's browser, or refuses the address;
   // in the last two cases the page and the address box stay at the page shown.
   void go(const AddressChoice& choice);
 
-  MDIForm1& frame_;
+  BrowserFrame& frame_;
   Toolbar* toolbar_ = nullptr;
-  PictureBox* picAddress_ = nullptr;
-  Label* lblAddress_ = nullptr;
-  ComboBox* cboAddress_ = nullptr;
-  Label* lblStatus_ = nullptr;
+  PictureBox* addressStrip_ = nullptr;
+  Label* addressLabel_ = nullptr;
+  ComboBox* addressBox_ = nullptr;
+  Label* statusLabel_ = nullptr;
   Browser* browser_ = nullptr;
-  Timer* timer_ = nullptr;
+  Timer* loadingTimer_ = nullptr;
 };
 
 }  // namespace zen

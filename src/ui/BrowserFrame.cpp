@@ -1,14 +1,14 @@
-#include "MDIForm1.h"
+#include "BrowserFrame.h"
 
 #include "App.h"
+#include "BrowserWindow.h"
 #include "Form1.h"
-#include "frmBrowser.h"
 
 namespace zen {
 
 void RecordFramePosition(const Window& frame) { frame.recordPosition(entry::kFrameTop, entry::kFrameLeft); }
 
-MDIForm1::MDIForm1(App& app) : Window(app, "MDIForm1") {
+BrowserFrame::BrowserFrame(App& app) : Window(app, "BrowserFrame") {
   setCaption("");
   // A reader names the frame, though its title bar shows no caption.
   setReaderName("Web ブラウザ");
@@ -19,20 +19,20 @@ MDIForm1::MDIForm1(App& app) : Window(app, "MDIForm1") {
   setTitleButtons(true, true);
   move(120, 555);
   setClientSize(6015, 3720);
-  timer1_ = &addTimer("Timer1", kFrameTimerMs);
-  timer1_->onTick = [this] { Timer1_Timer(); };
-  tiePositionRecorder(*timer1_, entry::kFrameTop, entry::kFrameLeft);
+  positionTimer_ = &addTimer("positionTimer", kFrameTimerMs);
+  positionTimer_->onTick = [this] { positionTick(); };
+  tiePositionRecorder(*positionTimer_, entry::kFrameTop, entry::kFrameLeft);
   // The position recorder runs from the moment the frame exists.
-  timer1_->setEnabled(true);
+  positionTimer_->setEnabled(true);
 }
 
-void MDIForm1::MDIForm_Load() {}
+void BrowserFrame::startUp() {}
 
-void MDIForm1::Timer1_Timer() { RecordFramePosition(*this); }
+void BrowserFrame::positionTick() { RecordFramePosition(*this); }
 
-void MDIForm1::closeBoxPressed() {
-  if (frmBrowser* b = browser()) {
-    b->tbToolBar_ButtonClick(kStopKey);
+void BrowserFrame::closeBoxPressed() {
+  if (BrowserWindow* b = browser()) {
+    b->toolbarButtonPressed(kStopKey);
     return;
   }
   App& a = app();
@@ -42,16 +42,16 @@ void MDIForm1::closeBoxPressed() {
   a.form1().setFocus(a.form1().Text5());
 }
 
-void MDIForm1::unload() {
+void BrowserFrame::unload() {
   App& a = app();
-  if (frmBrowser* b = browser()) a.closeWindow(*b);
+  if (BrowserWindow* b = browser()) a.closeWindow(*b);
   a.closeWindow(*this);
 }
 
-frmBrowser* MDIForm1::browser() const {
+BrowserWindow* BrowserFrame::browser() const {
   for (Window* w : app().windows()) {
     if (w->parentFrame() == this) {
-      if (auto* b = dynamic_cast<frmBrowser*>(w)) return b;
+      if (auto* b = dynamic_cast<BrowserWindow*>(w)) return b;
     }
   }
   return nullptr;
