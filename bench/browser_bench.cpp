@@ -18,7 +18,7 @@
 
 #include "App.h"
 #include "BrowserWindow.h"
-#include "Form1.h"
+#include "CalculatorWindow.h"
 #include "Geometry.h"
 #include "QtPlatform.h"
 #include "Renderer.h"
@@ -64,8 +64,8 @@ struct Calculator {
     settle();
   }
   void pressWev() {
-    zen::Form1& f = app.form1();
-    renderer->dispatch([&f] { f.Command9_Click(); });
+    zen::CalculatorWindow& f = app.calculator();
+    renderer->dispatch([&f] { f.webPressed(); });
   }
   bool startingPageShown() {
     auto* b = app.find<zen::BrowserWindow>();

@@ -149,7 +149,7 @@ settle=8
 sleep "$settle"
 measure "calculator"
 if [ -n "${IDLE_TRACE:-}" ]; then trace; fi
-# Command7 (色帯表), Command8 (HELP) and Command9 (W E V) each open and then close their window.
+# The 色帯表, HELP and W E V buttons each open and then close their window.
 click 7080 3480 1095 375; opened ZENTARIO; sleep "$settle"
 measure "with the chart"
 click 7080 3480 1095 375

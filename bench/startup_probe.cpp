@@ -20,7 +20,7 @@
 
 #include "App.h"
 #include "BrowserWindow.h"
-#include "Form1.h"
+#include "CalculatorWindow.h"
 #include "Geometry.h"
 #include "QtPlatform.h"
 #include "Renderer.h"
@@ -85,8 +85,8 @@ int main(int argc, char** argv) {
   if (has(argc, argv, "--open-browser")) {
     firstPaint.then = [&] {
       opening.start();
-      zen::Form1& f = app.form1();
-      renderer.dispatch([&f] { f.Command9_Click(); });
+      zen::CalculatorWindow& f = app.calculator();
+      renderer.dispatch([&f] { f.webPressed(); });
       poll.start(1);
     };
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -98,6 +98,6 @@ int main(int argc, char** argv) {
     });
   }
   renderer.sync();
-  if (QWidget* w = renderer.windowWidget(app.form1())) w->installEventFilter(&firstPaint);
+  if (QWidget* w = renderer.windowWidget(app.calculator())) w->installEventFilter(&firstPaint);
   return QApplication::exec();
 }

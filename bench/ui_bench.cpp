@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "App.h"
-#include "Form1.h"
+#include "CalculatorWindow.h"
 #include "Geometry.h"
 #include "Renderer.h"
 
@@ -29,12 +29,12 @@ void BM_KeystrokeModel(benchmark::State& state) {
   QuietPlatform platform;
   zen::App app(platform);
   app.start();
-  zen::TextBox& entry = app.form1().Text5();
+  zen::TextBox& entry = app.calculator().entryBox();
   bool longer = true;
   for (auto _ : state) {
     entry.setText(longer ? "4700" : "470");
     longer = !longer;
-    benchmark::DoNotOptimize(app.form1().ValueOhm);
+    benchmark::DoNotOptimize(app.calculator().ValueOhm);
   }
 }
 BENCHMARK(BM_KeystrokeModel);
@@ -48,7 +48,7 @@ void keystrokeThroughWidgets(benchmark::State& state, bool withPaint) {
   app.start();
   renderer.sync();
   QCoreApplication::processEvents();
-  zen::TextBox& entry = app.form1().Text5();
+  zen::TextBox& entry = app.calculator().entryBox();
   bool longer = true;
   for (auto _ : state) {
     renderer.dispatch([&] { entry.setText(longer ? "4700" : "470"); });

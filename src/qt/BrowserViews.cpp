@@ -235,7 +235,8 @@ void registerBrowserViews(Renderer& renderer, QtPlatform& platform) {
   renderer.registerFactory("BrowserWindow.addressLabel", [](Control& c, Renderer& r, QWidget* parent) -> ControlView* {
     return new AddressLabelView(c, r, parent);
   });
-  renderer.registerWindowFactory("BrowserFrame", [](Window& w, Renderer& r) -> WindowView* { return new FrameView(w, r); });
+  renderer.registerWindowFactory("BrowserFrame",
+                                 [](Window& w, Renderer& r) -> WindowView* { return new FrameView(w, r); });
   renderer.registerWindowFactory("BrowserWindow", hostInFrame);
 }
 

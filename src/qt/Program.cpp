@@ -9,10 +9,10 @@
 
 #include "App.h"
 #include "AppFolder.h"
+#include "CalculatorWindow.h"
 #include "CommandLine.h"
 #include "CaretRest.h"
 #include "DisplayCheck.h"
-#include "Form1.h"
 #include "Geometry.h"
 #include "QtPlatform.h"
 #include "QtTexts.h"
@@ -110,7 +110,7 @@ int runProgram(int argc, char** argv, const ProgramOptions& options) {
   renderer.sync();
   FirstPaintQuitter quitter;
   if (options.exitAfterFirstPaint) {
-    if (QWidget* w = renderer.windowWidget(app.form1())) w->installEventFilter(&quitter);
+    if (QWidget* w = renderer.windowWidget(app.calculator())) w->installEventFilter(&quitter);
   }
   if (app.ended()) return 0;
   return QApplication::exec();

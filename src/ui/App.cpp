@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Form1.h"
+#include "CalculatorWindow.h"
 
 namespace zen {
 
@@ -11,8 +11,8 @@ App::App(Platform& platform) : platform_(platform) {}
 App::~App() = default;
 
 void App::start() {
-  form1_ = std::make_unique<Form1>(*this);
-  form1_->Form_Load();
+  calculator_ = std::make_unique<CalculatorWindow>(*this);
+  calculator_->startUp();
 }
 
 void App::closeWindow(Window& w) {
@@ -24,7 +24,7 @@ void App::closeWindow(Window& w) {
     windows_.erase(it);
   }
   const bool anyShown = std::any_of(windows_.begin(), windows_.end(), [](const auto& p) { return p->shown(); });
-  if (!anyShown && !(form1_ && form1_->shown()) && !ended_) {
+  if (!anyShown && !(calculator_ && calculator_->shown()) && !ended_) {
     ended_ = true;
     platform_.endProgram();
   }
@@ -32,7 +32,7 @@ void App::closeWindow(Window& w) {
 
 std::vector<Window*> App::windows() const {
   std::vector<Window*> all;
-  if (form1_) all.push_back(form1_.get());
+  if (calculator_) all.push_back(calculator_.get());
   for (const auto& w : windows_) all.push_back(w.get());
   return all;
 }

@@ -14,7 +14,7 @@
 
 namespace zen {
 
-class Form1;
+class CalculatorWindow;
 
 inline constexpr std::int16_t kAuxClosed = 11;  // no auxiliary window opened through a toggle
 inline constexpr std::int16_t kAuxOpen = 22;    // one is open
@@ -39,7 +39,7 @@ class App {
 
   // Creates the calculator window and runs its start-up sequence.
   void start();
-  Form1& form1() const { return *form1_; }
+  CalculatorWindow& calculator() const { return *calculator_; }
 
   // Auxiliary windows are created when opened and destroyed when closed. A closed window is kept
   // until collectClosed(), so a window may close itself from inside its own handler.
@@ -80,7 +80,7 @@ class App {
   std::filesystem::path appFolder_;
   std::int16_t auxWindowFlag_ = kAuxClosed;
   std::array<std::string, kHelpLineCount> helpLines_{};
-  std::unique_ptr<Form1> form1_;
+  std::unique_ptr<CalculatorWindow> calculator_;
   std::vector<std::unique_ptr<Window>> windows_;
   std::vector<std::unique_ptr<Window>> closed_;
   bool ended_ = false;

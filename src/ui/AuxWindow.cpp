@@ -1,14 +1,14 @@
 #include "AuxWindow.h"
 
 #include "App.h"
-#include "Form1.h"
+#include "CalculatorWindow.h"
 
 namespace zen {
 
 AuxWindow::AuxWindow(App& app, std::string name) : Window(app, std::move(name)) {
   // Where the desktop places the windows itself, it learns that these are the calculator's dialogs:
   // it keeps them above the calculator, and may open them over it (sway centres them there).
-  if (!app.platform().knowsWindowPositions()) setOwner(&app.form1());
+  if (!app.platform().knowsWindowPositions()) setOwner(&app.calculator());
 }
 
 void AuxWindow::closeAndReturn() {
@@ -16,8 +16,8 @@ void AuxWindow::closeAndReturn() {
   App& a = app();
   a.closeWindow(*this);
   a.setAuxWindowFlag(kAuxClosed);
-  Form1& main = a.form1();
-  main.setFocus(main.Text5());
+  CalculatorWindow& main = a.calculator();
+  main.setFocus(main.entryBox());
 }
 
 CommandButton& AuxWindow::addCloseButton(std::string caption, int left, int top, int width, Rgb back) {

@@ -20,7 +20,7 @@ class AuxWindow : public Window {
   void closeBoxPressed() override { closeAndReturn(); }
 
  protected:
-  // Closes this window, marks the toggle flag "none open" and gives the focus to Text5.
+  // Closes this window, marks the toggle flag "none open" and focuses the calculator's entry box.
   void closeAndReturn();
   // The window's own close button: the shared lavender face and a bold caption.
   CommandButton& addCloseButton(std::string caption, int left, int top, int width, Rgb back);

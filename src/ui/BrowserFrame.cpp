@@ -2,7 +2,7 @@
 
 #include "App.h"
 #include "BrowserWindow.h"
-#include "Form1.h"
+#include "CalculatorWindow.h"
 
 namespace zen {
 
@@ -39,7 +39,7 @@ void BrowserFrame::closeBoxPressed() {
   RecordFramePosition(*this);
   a.setAuxWindowFlag(kAuxClosed);
   unload();
-  a.form1().setFocus(a.form1().Text5());
+  a.calculator().setFocus(a.calculator().entryBox());
 }
 
 void BrowserFrame::unload() {

@@ -4,7 +4,7 @@
 
 #include "App.h"
 #include "BrowserFrame.h"
-#include "Form1.h"
+#include "CalculatorWindow.h"
 #include "WebAddresses.h"
 
 namespace zen {
@@ -190,13 +190,13 @@ void BrowserWindow::toolbarButtonPressed(const std::string& key) {
   } else if (key == kStopKey) {
     loadingTimer().setEnabled(false);
     page.stop();
-    Form1& main = a.form1();
+    CalculatorWindow& main = a.calculator();
     main.bringToFront();
     RecordFramePosition(frame());
     a.setAuxWindowFlag(kAuxClosed);
     frame().unload();
     // Like every close button of an auxiliary window, it hands the keyboard back to the entry box.
-    main.setFocus(main.Text5());
+    main.setFocus(main.entryBox());
   }
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "CalculatorFixture.h"
 #include "Cli.h"
-#include "Form1Fixture.h"
 
 namespace zen::test {
 namespace {
@@ -18,33 +18,34 @@ std::string runCli(const std::vector<std::string>& args) {
   return out.str();
 }
 
-std::string labels(const Form1& form) {
+std::string labels(const CalculatorWindow& calculator) {
   std::string names;
   for (Band b : {Band::First, Band::Second, Band::Multiplier, Band::Tolerance}) {
-    names += (names.empty() ? "" : " ") + form.bandLabel(b).caption();
+    names += (names.empty() ? "" : " ") + calculator.bandLabel(b).caption();
   }
   return names;
 }
 
-using CliAgreesWithWindow = Form1Test;
+using CliAgreesWithWindow = CalculatorWindowTest;
 
 // For each choice, clicked as a user clicks it, `bands` is given the names the window then shows
-// above the four bands and must print exactly the window's Text1 to Text4.
+// above the four bands and must print exactly the window's Ω, KΩ, MΩ and tolerance boxes.
 TEST_F(CliAgreesWithWindow, OnEveryChoiceOfBands) {
   for (int first = 1; first <= 9; ++first) {
     for (int second = 0; second <= 9; ++second) {
-      for (int multiplier = 21; multiplier <= 32; ++multiplier) {
-        for (int tolerance = 33; tolerance <= 41; ++tolerance) {
-          click(1);
-          for (int option : {firstOption(first), secondOption(second), multiplier, tolerance}) click(option);
+      for (const Choice& multiplier : groupOptions(BandGroup::Multiplier)) {
+        for (const Choice& tolerance : groupOptions(BandGroup::Tolerance)) {
+          click(firstOption(0));
+          for (const Choice& option : {firstOption(first), secondOption(second), multiplier, tolerance}) click(option);
           std::vector<std::string> args = {"bands"};
           for (Band b : {Band::First, Band::Second, Band::Multiplier, Band::Tolerance}) {
-            args.push_back(form().bandLabel(b).caption());
+            args.push_back(calculator().bandLabel(b).caption());
           }
-          const std::string expected = form().Text1().text() + " Ω  " + form().Text2().text() + " KΩ  " +
-                                       form().Text3().text() + " MΩ  ±" + form().Text4().text() + " %\n";
-          ASSERT_EQ(runCli(args), expected) << "Option" << firstOption(first) << ", Option" << secondOption(second)
-                                            << ", Option" << multiplier << ", Option" << tolerance;
+          const std::string expected = calculator().ohmBox().text() + " Ω  " + calculator().kiloOhmBox().text() +
+                                       " KΩ  " + calculator().megaOhmBox().text() + " MΩ  ±" +
+                                       calculator().toleranceBox().text() + " %\n";
+          ASSERT_EQ(runCli(args), expected) << firstOption(first) << ", " << secondOption(second) << ", " << multiplier
+                                            << ", " << tolerance;
         }
       }
     }
@@ -60,15 +61,15 @@ TEST_F(CliAgreesWithWindow, OnEveryWholeNumberTyped) {
     for (std::size_t length = 2; length <= 10; ++length) typed.push_back(std::to_string(prefix) + std::string(length - 2, '9'));
   }
   for (const std::string& text : typed) {
-    form().Text5_MouseDown();
+    calculator().entryPressed();
     type(text);
-    const std::string slot = form().SlotValueText();
+    const std::string slot = calculator().SlotValueText();
     const std::string unit = slot.ends_with("KΩ") ? "KΩ" : slot.ends_with("MΩ") ? "MΩ" : "Ω";
     const std::string number = slot.substr(0, slot.size() - unit.size());
     const std::string out = runCli({"value", text});
     const std::string line = out.substr(0, out.find('\n') + 1);
-    ASSERT_TRUE(line.starts_with(labels(form()) + "  (")) << text << ": " << line;
-    ASSERT_TRUE(line.ends_with(")  " + number + " " + unit + " ±" + form().Text4().text() + " %\n"))
+    ASSERT_TRUE(line.starts_with(labels(calculator()) + "  (")) << text << ": " << line;
+    ASSERT_TRUE(line.ends_with(")  " + number + " " + unit + " ±" + calculator().toleranceBox().text() + " %\n"))
         << text << ": " << line;
   }
 }

@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "Form1Fixture.h"
+#include "CalculatorFixture.h"
 #include "SavedValues.h"
 
 namespace zen::test {
@@ -44,14 +44,14 @@ std::vector<std::string> leftovers(const fs::path& folder) {
 
 // What a run does before Quit: type a value, keep it in slot B, let the position be recorded.
 void useTheCalculator(App& app) {
-  Form1& form = app.form1();
-  form.Text5().userEdit("4700");
-  form.get<CommandButton>("Command3").press();
-  form.userMoved(3000, 2000);
-  form.Timer2().tick();
+  CalculatorWindow& calculator = app.calculator();
+  calculator.entryBox().userEdit("4700");
+  calculator.get<CommandButton>("slotBButton").press();
+  calculator.userMoved(3000, 2000);
+  calculator.positionTimer().tick();
 }
 
-void quit(App& app) { app.form1().get<CommandButton>("Command1").press(); }
+void quit(App& app) { app.calculator().get<CommandButton>("quitButton").press(); }
 
 // --- Files and folders the program may not replace ----------------------------------------------
 

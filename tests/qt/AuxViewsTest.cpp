@@ -17,10 +17,10 @@
 
 #include "AboutBox.h"
 #include "App.h"
+#include "CalculatorWindow.h"
 #include "ChartPicture.h"
 #include "ChartWindow.h"
 #include "ColourTable.h"
-#include "Form1.h"
 #include "HelpFile.h"
 #include "HelpWindow.h"
 #include "QtTestSupport.h"
@@ -82,7 +82,7 @@ class AuxViewsTest : public OnScreenTest {
 };
 
 TEST_F(AuxViewsTest, ChartSwatchesShowTheColourTable) {
-  click(form(), "Command7");
+  click(calculator(), "chartButton");
   ChartWindow* chart = app->find<ChartWindow>();
   ASSERT_NE(chart, nullptr);
   QWidget* picture = widget(*chart, "chart");
@@ -106,7 +106,7 @@ TEST_F(AuxViewsTest, ChartSwatchesShowTheColourTable) {
 }
 
 TEST_F(AuxViewsTest, ChartToleranceColumnIsBlueAndTitleRed) {
-  click(form(), "Command7");
+  click(calculator(), "chartButton");
   const QImage image = grabImage(*widget(*app->find<ChartWindow>(), "chart"));
   auto count = [&](const QRect& area, auto pred) {
     int n = 0;
@@ -145,7 +145,7 @@ TEST_F(AuxViewsTest, ChartIsCrispAtTwiceTheScale) {
 }
 
 TEST_F(AuxViewsTest, WindowBordersFollowTheirKinds) {
-  click(form(), "Command7");
+  click(calculator(), "chartButton");
   QWidget* chart = view(*app->find<ChartWindow>());
   EXPECT_EQ(chart->windowTitle(), QStringLiteral("ZENTARIO"));
   EXPECT_EQ(chart->size(), QSize(330, 418));
@@ -154,7 +154,7 @@ TEST_F(AuxViewsTest, WindowBordersFollowTheirKinds) {
   EXPECT_EQ(app->find<ChartWindow>(), nullptr);
 
   folder.write("ZENHELP.TXT", "x\r\n//\r\n");
-  click(form(), "Command8");
+  click(calculator(), "helpButton");
   QWidget* help = view(*app->find<HelpWindow>());
   EXPECT_EQ(help->windowTitle(), QStringLiteral("HELP"));
   EXPECT_EQ(help->size(), QSize(475, 469));
@@ -166,16 +166,16 @@ TEST_F(AuxViewsTest, WindowBordersFollowTheirKinds) {
 // none of the windows without a maximise button takes a maximise from Qt's own title bar there.
 TEST_F(AuxViewsTest, ChartHelpAndAboutOpenOverTheCalculatorAndNoneMaximises) {
   platform->knowsPositions = false;
-  for (const char* button : {"Command7", "Command8", "Command10"}) {
-    click(form(), button);
+  for (const char* button : {"chartButton", "helpButton", "aboutButton"}) {
+    click(calculator(), button);
     QWidget* opened = view(*app->windows().back());
-    EXPECT_EQ(opened->windowHandle()->transientParent(), view(form())->windowHandle()) << button;
-    for (QWidget* w : {opened, view(form())}) {
+    EXPECT_EQ(opened->windowHandle()->transientParent(), view(calculator())->windowHandle()) << button;
+    for (QWidget* w : {opened, view(calculator())}) {
       w->windowHandle()->setWindowState(Qt::WindowMaximized);
       processEvents();
       EXPECT_EQ(w->windowState(), Qt::WindowNoState) << button;
     }
-    click(form(), button);
+    click(calculator(), button);
   }
 }
 
@@ -190,11 +190,11 @@ TEST_F(AuxViewsTest, TitleBarIconsFollowTheirWindows) {
     }
     return n;
   };
-  EXPECT_GT(opaquePixels(view(form())), 100);
-  click(form(), "Command7");
+  EXPECT_GT(opaquePixels(view(calculator())), 100);
+  click(calculator(), "chartButton");
   EXPECT_GT(opaquePixels(view(*app->find<ChartWindow>())), 100);
-  click(form(), "Command10");  // closes the chart
-  click(form(), "Command10");
+  click(calculator(), "aboutButton");  // closes the chart
+  click(calculator(), "aboutButton");
   QWidget* about = view(*app->find<AboutBox>());
   EXPECT_FALSE(about->windowIcon().isNull());  // an icon of its own, so the desktop adds none
   EXPECT_EQ(opaquePixels(about), 0);
@@ -205,7 +205,7 @@ TEST_F(AuxViewsTest, HelpPageShowsItsFirstLineAndExactlyAPage) {
   for (int i = 0; i < 40; ++i) text += "WWWW " + std::to_string(i) + "\r\n";
   text += "//\r\n";
   folder.write("ZENHELP.TXT", text);
-  click(form(), "Command8");
+  click(calculator(), "helpButton");
   HelpWindow* help = app->find<HelpWindow>();
   ASSERT_NE(help, nullptr);
   ASSERT_EQ(help->page().printedLines().size(), 31u);
@@ -237,7 +237,7 @@ TEST_F(AuxViewsTest, HelpPageShowsItsFirstLineAndExactlyAPage) {
 
 TEST_F(AuxViewsTest, LongHelpLineIsCutAtTheEdge) {
   folder.write("ZENHELP.TXT", std::string(200, 'W') + "\r\nnext\r\n//\r\n");
-  click(form(), "Command8");
+  click(calculator(), "helpButton");
   const QImage image = grabImage(*widget(*app->find<HelpWindow>(), "page"));
   const int pitch = 377 / 31;
   EXPECT_GT(inkIn(image, QRect(420, 1, 20, pitch - 2)), 10);  // the first line runs to the edge
@@ -249,7 +249,7 @@ TEST_F(AuxViewsTest, LongHelpLineIsCutAtTheEdge) {
 // the page in the page's own font.
 TEST_F(AuxViewsTest, ShippedHelpTextFitsThePage) {
   fs::copy_file(fs::path(ZEN_ASSETS_DIR) / "ZENHELP.TXT", folder.path() / "ZENHELP.TXT");
-  click(form(), "Command8");
+  click(calculator(), "helpButton");
   HelpWindow* help = app->find<HelpWindow>();
   ASSERT_NE(help, nullptr);
   ASSERT_EQ(help->page().printedLines().size(), 31u);
@@ -276,7 +276,7 @@ TEST_F(AuxViewsTest, HelpReadsAsTextAndWindowsAsTheModelSays) {
   std::string text;
   for (int i = 0; i < 40; ++i) text += "line " + std::to_string(i) + "\r\n";
   folder.write("ZENHELP.TXT", text + "//\r\n");
-  click(form(), "Command8");
+  click(calculator(), "helpButton");
   QWidget* page = widget(*app->find<HelpWindow>(), "page");
   ASSERT_EQ(view(*app->find<HelpWindow>())->focusWidget(), page);
   QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(page);
@@ -290,25 +290,25 @@ TEST_F(AuxViewsTest, HelpReadsAsTextAndWindowsAsTheModelSays) {
   }
   EXPECT_FALSE(t->characterRect(t->cursorPosition()).isEmpty());
   key(page, Qt::Key_Escape);
-  EXPECT_EQ(view(form())->focusWidget(), widget(form(), "Text5"));
+  EXPECT_EQ(view(calculator())->focusWidget(), widget(calculator(), "entryBox"));
 
-  const char* dialogs[][4] = {{"Command7", "色帯表", "ZENTARIO", "カラーコード抵抗表\n黒: 第1数 0"},
-                              {"Command10", "ﾊﾞｰｼﾞｮﾝ情報", "ﾊﾞｰｼﾞｮﾝ情報", "色帯抵抗\nVer 1.95\n色帯抵抗は"}};
+  const char* dialogs[][4] = {{"chartButton", "色帯表", "ZENTARIO", "カラーコード抵抗表\n黒: 第1数 0"},
+                              {"aboutButton", "ﾊﾞｰｼﾞｮﾝ情報", "ﾊﾞｰｼﾞｮﾝ情報", "色帯抵抗\nVer 1.95\n色帯抵抗は"}};
   for (const auto& [opener, name, title, content] : dialogs) {
-    click(form(), opener);
+    click(calculator(), opener);
     QWidget* window = view(*app->windows().back());
     QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(window);
     EXPECT_EQ(dialog->role(), QAccessible::Dialog);
     EXPECT_EQ(dialog->text(QAccessible::Name), QString(name));
     EXPECT_EQ(window->windowTitle(), QString(title));
     EXPECT_TRUE(dialog->text(QAccessible::Description).startsWith(QString(content))) << opener;
-    click(form(), opener);
+    click(calculator(), opener);
   }
 }
 
 TEST_F(AuxViewsTest, EnterAndEscapeCloseTheAboutBox) {
   for (const int k : {int(Qt::Key_Return), int(Qt::Key_Escape), int(Qt::Key_Enter)}) {
-    click(form(), "Command10");
+    click(calculator(), "aboutButton");
     AboutBox* about = app->find<AboutBox>();
     ASSERT_NE(about, nullptr);
     if (k == Qt::Key_Return) saveGrab(grabImage(*view(*about)), "about.png");
@@ -322,7 +322,7 @@ TEST_F(AuxViewsTest, EnterAndEscapeCloseTheAboutBox) {
 
 TEST_F(AuxViewsTest, EnterPressesTheFocusedButtonAndEscapeStillCancels) {
   const ScopedPath path(folder.path().string());  // no system-information program here
-  click(form(), "Command10");
+  click(calculator(), "aboutButton");
   AboutBox* about = app->find<AboutBox>();
   QWidget* sysInfo = widget(*about, "systemInfoButton");
   sysInfo->setFocus();
@@ -335,9 +335,9 @@ TEST_F(AuxViewsTest, EnterPressesTheFocusedButtonAndEscapeStillCancels) {
 }
 
 TEST_F(AuxViewsTest, EnterDoesNothingWhereNoButtonIsDefault) {
-  QWidget* entry = renderer->widget(form().Text5());
+  QWidget* entry = renderer->widget(calculator().entryBox());
   key(entry, Qt::Key_Return);
-  key(renderer->windowWidget(form()), Qt::Key_Escape);
+  key(renderer->windowWidget(calculator()), Qt::Key_Escape);
   EXPECT_EQ(app->windows().size(), 1u);
   EXPECT_EQ(platform->ends, 0);
 }
@@ -348,7 +348,7 @@ TEST_F(AuxViewsTest, SystemInformationStartsARealProgramFromThePath) {
   bin.write("hardinfo", "#!/bin/sh\necho started > '" + marker.string() + "'\n");
   fs::permissions(bin.path() / "hardinfo", fs::perms::owner_all);
   const ScopedPath path(bin.path().string());
-  click(form(), "Command10");
+  click(calculator(), "aboutButton");
   click(*app->find<AboutBox>(), "systemInfoButton");
   EXPECT_TRUE(platform->messages.empty());
   EXPECT_NE(app->find<AboutBox>(), nullptr);  // the box stays open

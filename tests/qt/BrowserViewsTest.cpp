@@ -13,8 +13,8 @@
 #include "App.h"
 #include "BrowserFrame.h"
 #include "BrowserWindow.h"
+#include "CalculatorWindow.h"
 #include "FakeBrowser.h"
-#include "Form1.h"
 #include "QtTestSupport.h"
 #include "Renderer.h"
 #include "Views.h"
@@ -45,10 +45,10 @@ TEST_F(BrowserViewsTest, TheOpenersSizeTheWholeFrame) {
     const char* opener;
     QSize outer;  // pixels at 10 twips each
   };
-  const Case cases[] = {{"Command9", QSize(1750, 1300)}, {"Label25", QSize(1530, 1260)}};
+  const Case cases[] = {{"webButton", QSize(1750, 1300)}, {"homepageLink", QSize(1530, 1260)}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.opener);
-    clickOn(widgetOf(form(), c.opener));
+    clickOn(widgetOf(calculator(), c.opener));
     ASSERT_NE(frameView(), nullptr);
     ASSERT_TRUE(waitUntil([&] { return frameView()->isVisible(); }, 10000));
     processEvents();
@@ -57,7 +57,7 @@ TEST_F(BrowserViewsTest, TheOpenersSizeTheWholeFrame) {
     EXPECT_EQ(frameView()->pos(), QPoint(frame()->left() / 10, frame()->top() / 10));
     // The model hears of the inside that is left.
     EXPECT_TRUE(waitUntil([&] { return frame()->clientWidth() == frameView()->width() * 10; }, 10000));
-    renderer->dispatch([this] { form().closeFrameWindow(); });
+    renderer->dispatch([this] { calculator().closeFrameWindow(); });
   }
 }
 
@@ -65,7 +65,7 @@ TEST_F(BrowserViewsTest, TheOpenersSizeTheWholeFrame) {
 // Enter, also when the text is one of the list's own addresses (which the box alone would take as
 // choosing that item, when it is not the current one).
 TEST_F(BrowserViewsTest, EnterInTheAddressBoxNavigatesOnceAndReachesTheBox) {
-  clickOn(widgetOf(form(), "Command9"));
+  clickOn(widgetOf(calculator(), "webButton"));
   BrowserWindow* browser = app->find<BrowserWindow>();
   ASSERT_NE(browser, nullptr);
   auto* box = qobject_cast<QComboBox*>(widgetOf(*browser, "addressBox"));

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "App.h"
-#include "Form1.h"
+#include "CalculatorWindow.h"
 #include "QtPlatform.h"
 #include "Renderer.h"
 #include "TempDir.h"
@@ -70,7 +70,7 @@ class OnScreenTest : public ::testing::Test {
   void TearDown() override;
   virtual void registerViews(qt::Renderer&, RecordingQtPlatform&) {}
 
-  Form1& form() { return app->form1(); }
+  CalculatorWindow& calculator() { return app->calculator(); }
   // The widget of a window's control, by the control's name.
   QWidget* widgetOf(const Window& w, const std::string& name) { return renderer->widget(*w.find(name)); }
   QWidget* view(const Window& w) { return renderer->windowWidget(w); }

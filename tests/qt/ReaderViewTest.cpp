@@ -19,7 +19,7 @@
 #include "AboutBox.h"
 #include "Accessible.h"
 #include "App.h"
-#include "Form1.h"
+#include "CalculatorWindow.h"
 #include "QtTestSupport.h"
 #include "Renderer.h"
 
@@ -39,8 +39,8 @@ class ReaderViewTest : public OnScreenTest {
     qt::setReaderListener({});
     OnScreenTest::TearDown();
   }
-  QWidget* widget(const std::string& name) { return widgetOf(form(), name); }
-  QWidget* window() { return view(form()); }
+  QWidget* widget(const std::string& name) { return widgetOf(calculator(), name); }
+  QWidget* window() { return view(calculator()); }
   QAccessibleInterface* reader(const std::string& name) { return QAccessible::queryAccessibleInterface(widget(name)); }
   std::string focused() {
     auto* v = dynamic_cast<qt::ControlView*>(window()->focusWidget());
@@ -52,10 +52,10 @@ class ReaderViewTest : public OnScreenTest {
     processEvents();
   }
   // The options a reader hears as checked.
-  std::set<int> checkedOptions() {
-    std::set<int> on;
-    for (int n = 1; n <= kOptionCount; ++n) {
-      if (reader("Option" + std::to_string(n))->state().checked) on.insert(n);
+  std::set<std::string> checkedOptions() {
+    std::set<std::string> on;
+    for (const auto& c : calculator().controls()) {
+      if (dynamic_cast<const OptionButton*>(c.get()) && reader(c->name())->state().checked) on.insert(c->name());
     }
     return on;
   }
@@ -69,12 +69,18 @@ TEST_F(ReaderViewTest, EachControlHasItsRoleAndName) {
     const char* name;
   };
   const Case cases[] = {
-      {"Option5", QAccessible::RadioButton, "1帯 黄 4"},    {"Option39", QAccessible::RadioButton, "4帯 金 ±5%"},
-      {"Frame1", QAccessible::Grouping, "１帯"},            {"Picture40", QAccessible::Graphic, "1帯の色 黒"},
-      {"Picture51", QAccessible::Graphic, "メモリA 1帯 黒"}, {"Label7", QAccessible::StaticText, "黒"},
-      {"Label25", QAccessible::Link, "Soranoのホームページ"}, {"Label24", QAccessible::StaticText, ""},
-      {"Picture41", QAccessible::Client, ""},               {"Text1", QAccessible::EditableText, "抵抗値 Ω"},
-      {"Command2", QAccessible::PushButton, "色帯値保存 A"}, {"Command1", QAccessible::PushButton, "終了"},
+      {"firstBandYellow", QAccessible::RadioButton, "1帯 黄 4"},
+      {"toleranceGold", QAccessible::RadioButton, "4帯 金 ±5%"},
+      {"firstBandSelector", QAccessible::Grouping, "１帯"},
+      {"firstBand", QAccessible::Graphic, "1帯の色 黒"},
+      {"slotABand1", QAccessible::Graphic, "メモリA 1帯 黒"},
+      {"firstBandLabel", QAccessible::StaticText, "黒"},
+      {"homepageLink", QAccessible::Link, "Soranoのホームページ"},
+      {"clockTime", QAccessible::StaticText, ""},
+      {"body1", QAccessible::Client, ""},
+      {"ohmBox", QAccessible::EditableText, "抵抗値 Ω"},
+      {"slotAButton", QAccessible::PushButton, "色帯値保存 A"},
+      {"quitButton", QAccessible::PushButton, "終了"},
   };
   for (const auto& c : cases) {
     QAccessibleInterface* r = reader(c.control);
@@ -84,22 +90,26 @@ TEST_F(ReaderViewTest, EachControlHasItsRoleAndName) {
       EXPECT_EQ(r->text(QAccessible::Name), u(c.name)) << c.control;
     }
   }
-  EXPECT_TRUE(reader("Option5")->state().checkable);
-  EXPECT_TRUE(reader("Option5")->state().focusable);
-  EXPECT_TRUE(reader("Text1")->state().readOnly);
+  EXPECT_TRUE(reader("firstBandYellow")->state().checkable);
+  EXPECT_TRUE(reader("firstBandYellow")->state().focusable);
+  EXPECT_TRUE(reader("ohmBox")->state().readOnly);
   QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window());
   EXPECT_EQ(frame->role(), QAccessible::Window);
   EXPECT_EQ(frame->text(QAccessible::Name), u("カラ-コ-ド抵抗"));
 }
 
 TEST_F(ReaderViewTest, CheckedStatesFollowClicksAndTyping) {
-  auto* entry = widget("Text5");
-  const std::pair<std::function<void()>, std::set<int>> steps[] = {
-      {[] {}, {1, 11, 31, 39}},
-      {[&] { typeInto(entry, QStringLiteral("4700")); }, {5, 18, 23, 39}},
-      {[&] { clickOn(widget("Option36")); }, {5, 18, 23, 36}},
-      {[&] { clickOn(widget("Option13")); }, {5, 13, 23, 36}},
-      {[&] { clickOn(widget("Option1")); }, {1, 11, 31, 39}},
+  auto* entry = widget("entryBox");
+  const std::pair<std::function<void()>, std::set<std::string>> steps[] = {
+      {[] {}, {"firstBandBlack", "secondBandBlack", "multiplierGold", "toleranceGold"}},
+      {[&] { typeInto(entry, QStringLiteral("4700")); },
+       {"firstBandYellow", "secondBandPurple", "multiplierRed", "toleranceGold"}},
+      {[&] { clickOn(widget("toleranceGreen")); },
+       {"firstBandYellow", "secondBandPurple", "multiplierRed", "toleranceGreen"}},
+      {[&] { clickOn(widget("secondBandRed")); },
+       {"firstBandYellow", "secondBandRed", "multiplierRed", "toleranceGreen"}},
+      {[&] { clickOn(widget("firstBandBlack")); },
+       {"firstBandBlack", "secondBandBlack", "multiplierGold", "toleranceGold"}},
   };
   int i = 0;
   for (const auto& [act, expected] : steps) {
@@ -107,9 +117,9 @@ TEST_F(ReaderViewTest, CheckedStatesFollowClicksAndTyping) {
     EXPECT_EQ(checkedOptions(), expected) << "step " << i++;
   }
   // The value a reader reads is the box's text.
-  clickOn(widget("Command11"));
+  clickOn(widget("clsButton"));
   typeInto(entry, QStringLiteral("4700"));
-  QAccessibleTextInterface* text = reader("Text1")->textInterface();
+  QAccessibleTextInterface* text = reader("ohmBox")->textInterface();
   ASSERT_NE(text, nullptr);
   EXPECT_EQ(text->text(0, text->characterCount()), QStringLiteral("4700"));
 }
@@ -119,20 +129,20 @@ TEST_F(ReaderViewTest, ReaderHearsChoicesAndRenamedBandsButNotTheClockTicking) {
   qt::setReaderListener([&](QAccessibleEvent& e) {
     heard.emplace_back(e.object()->objectName().toStdString(), e.type());
   });
-  typeInto(widget("Text5"), QStringLiteral("4"));
+  typeInto(widget("entryBox"), QStringLiteral("4"));
   const std::pair<std::string, QAccessible::Event> expected[] = {
-      {"Option1", QAccessible::StateChanged}, {"Option5", QAccessible::StateChanged},
-      {"Picture40", QAccessible::NameChanged}, {"Label7", QAccessible::NameChanged}};
+      {"firstBandBlack", QAccessible::StateChanged}, {"firstBandYellow", QAccessible::StateChanged},
+      {"firstBand", QAccessible::NameChanged}, {"firstBandLabel", QAccessible::NameChanged}};
   for (const auto& e : expected) {
     EXPECT_NE(std::find(heard.begin(), heard.end(), e), heard.end()) << e.first;
   }
-  EXPECT_EQ(reader("Picture40")->text(QAccessible::Name), u("1帯の色 黄"));
+  EXPECT_EQ(reader("firstBand")->text(QAccessible::Name), u("1帯の色 黄"));
 
-  Label& time = form().get<Label>("Label24");
+  Label& time = calculator().get<Label>("clockTime");
   heard.clear();
   renderer->dispatch([&] { time.setCaption("12:00:01"); });
   EXPECT_TRUE(heard.empty());
-  widget("Label24")->setFocus();
+  widget("clockTime")->setFocus();
   renderer->dispatch([&] { time.setCaption("12:00:02"); });
   EXPECT_EQ(heard.size(), 1u);
 }
@@ -140,14 +150,15 @@ TEST_F(ReaderViewTest, ReaderHearsChoicesAndRenamedBandsButNotTheClockTicking) {
 // A box's one text-attribute run is its whole text, so a reader joining the runs reads every
 // character; an empty box has no text at all. Tab into a value box selects nothing.
 TEST_F(ReaderViewTest, TextBoxesReadTheirWholeValue) {
-  typeInto(widget("Text5"), QStringLiteral("4700"));
+  typeInto(widget("entryBox"), QStringLiteral("4700"));
   const std::pair<const char*, const char*> boxes[] = {
-      {"Text1", "4700"}, {"Text2", "4.7"}, {"Text3", "0.0047"}, {"Text4", "5"}, {"Text5", "4700"}};
+      {"ohmBox", "4700"}, {"kiloOhmBox", "4.7"}, {"megaOhmBox", "0.0047"}, {"toleranceBox", "5"},
+      {"entryBox", "4700"}};
   for (int cleared = 0; cleared < 2; ++cleared) {
     for (const auto& [box, value] : boxes) {
       QAccessibleTextInterface* t = reader(box)->textInterface();
       ASSERT_NE(t, nullptr) << box;
-      const QString expected = cleared && box != std::string("Text4") ? QString() : u(value);
+      const QString expected = cleared && box != std::string("toleranceBox") ? QString() : u(value);
       EXPECT_EQ(t->text(0, t->characterCount()), expected) << box;
       for (int offset = 0; offset <= t->characterCount(); ++offset) {
         int start = -1, end = -1;
@@ -155,11 +166,11 @@ TEST_F(ReaderViewTest, TextBoxesReadTheirWholeValue) {
         EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, int(expected.size()))) << box << " at " << offset;
       }
     }
-    clickOn(widget("Command11"));  // CLS: the value boxes empty
+    clickOn(widget("clsButton"));  // CLS: the value boxes empty
   }
-  widget("Text2")->setFocus(Qt::TabFocusReason);
-  EXPECT_EQ(reader("Text2")->textInterface()->selectionCount(), 0);
-  EXPECT_TRUE(reader("Text2")->state().readOnly);
+  widget("kiloOhmBox")->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(reader("kiloOhmBox")->textInterface()->selectionCount(), 0);
+  EXPECT_TRUE(reader("kiloOhmBox")->state().readOnly);
 }
 
 // Typing faster than the announcement waits: one notification, with the final value and every band
@@ -175,62 +186,68 @@ TEST_F(ReaderViewTest, ReaderHearsTheOutcomeOnceAsANotification) {
       heard.push_back(i->text(QAccessible::Name) + i->child(0)->text(QAccessible::Name));
     }
   });
-  for (const char* typed : {"4", "47", "470", "4700"}) renderer->dispatch([&] { form().Text5().userEdit(typed); });
+  for (const char* typed : {"4", "47", "470", "4700"}) {
+    renderer->dispatch([&] { calculator().entryBox().userEdit(typed); });
+  }
   // However long a loaded machine takes to hear it; then a while longer for anything more.
   ASSERT_TRUE(waitUntil([&] { return !heard.empty(); }, 10000));
-  renderer->dispatch([&] { form().Timer1().tick(); });
+  renderer->dispatch([&] { calculator().clockTimer().tick(); });
   QTest::qWait(2 * qt::kAnnouncementDelayMs);
   EXPECT_EQ(heard, std::vector<QString>{u("1帯 黄、2帯 紫、3帯 赤、4.7 KΩ ±5%")});
 }
 
 TEST_F(ReaderViewTest, PressActionsDoWhatAClickDoes) {
   int opened = 0;
-  form().Label25().onClick = [&opened] { ++opened; };
-  QAccessibleActionInterface* link = reader("Label25")->actionInterface();
+  calculator().homepageLink().onClick = [&opened] { ++opened; };
+  QAccessibleActionInterface* link = reader("homepageLink")->actionInterface();
   ASSERT_NE(link, nullptr);
   ASSERT_TRUE(link->actionNames().contains(QAccessibleActionInterface::pressAction()));
   link->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(opened, 1);
-  clickOn(widget("Label25"));
+  clickOn(widget("homepageLink"));
   EXPECT_EQ(opened, 2);
 
   // An option pressed by a reader: the multiplier's press empties the entry, then red is chosen.
-  typeInto(widget("Text5"), QStringLiteral("4700"));
-  reader("Option24")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  EXPECT_EQ(form().Text5().text(), "");
-  EXPECT_EQ(checkedOptions(), (std::set<int>{5, 18, 24, 39}));
-  EXPECT_EQ(shown("Text1"), QStringLiteral("47000"));
+  typeInto(widget("entryBox"), QStringLiteral("4700"));
+  reader("multiplierOrange")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(calculator().entryBox().text(), "");
+  EXPECT_EQ(checkedOptions(),
+            (std::set<std::string>{"firstBandYellow", "secondBandPurple", "multiplierOrange", "toleranceGold"}));
+  EXPECT_EQ(shown("ohmBox"), QStringLiteral("47000"));
 }
 
 TEST_F(ReaderViewTest, KeyboardAloneChoosesYellowPurpleRedGold) {
-  ASSERT_EQ(focused(), "Text5");
+  ASSERT_EQ(focused(), "entryBox");
   struct Step {
     Qt::Key key;
     int times;
     const char* focus;
   };
-  const Step steps[] = {{Qt::Key_Tab, 1, "Option1"},  {Qt::Key_Right, 4, "Option5"}, {Qt::Key_Tab, 1, "Option11"},
-                        {Qt::Key_Right, 7, "Option18"}, {Qt::Key_Tab, 1, "Option21"}, {Qt::Key_Right, 2, "Option23"},
-                        {Qt::Key_Tab, 1, "Option39"}, {Qt::Key_Space, 1, "Option39"}};
+  const Step steps[] = {{Qt::Key_Tab, 1, "firstBandBlack"},    {Qt::Key_Right, 4, "firstBandYellow"},
+                        {Qt::Key_Tab, 1, "secondBandBlack"},   {Qt::Key_Right, 7, "secondBandPurple"},
+                        {Qt::Key_Tab, 1, "multiplierBlack"},   {Qt::Key_Right, 2, "multiplierRed"},
+                        {Qt::Key_Tab, 1, "toleranceGold"},     {Qt::Key_Space, 1, "toleranceGold"}};
   for (const auto& s : steps) {
     for (int i = 0; i < s.times; ++i) key(s.key);
     EXPECT_EQ(focused(), s.focus);
   }
-  EXPECT_EQ(shown("Text1"), QStringLiteral("4700"));
-  EXPECT_EQ(shown("Text2"), QStringLiteral("4.7"));
-  EXPECT_EQ(shown("Text3"), QStringLiteral("0.0047"));
-  EXPECT_EQ(shown("Text4"), QStringLiteral("5"));
+  EXPECT_EQ(shown("ohmBox"), QStringLiteral("4700"));
+  EXPECT_EQ(shown("kiloOhmBox"), QStringLiteral("4.7"));
+  EXPECT_EQ(shown("megaOhmBox"), QStringLiteral("0.0047"));
+  EXPECT_EQ(shown("toleranceBox"), QStringLiteral("5"));
   key(Qt::Key_Tab, Qt::ShiftModifier);
-  EXPECT_EQ(focused(), "Option23");
+  EXPECT_EQ(focused(), "multiplierRed");
   key(Qt::Key_Left);  // brown, the left neighbour of red
-  EXPECT_EQ(focused(), "Option22");
-  EXPECT_EQ(shown("Text1"), QStringLiteral("470"));
+  EXPECT_EQ(focused(), "multiplierBrown");
+  EXPECT_EQ(shown("ohmBox"), QStringLiteral("470"));
 }
 
 TEST_F(ReaderViewTest, TabVisitsEveryStopOnceAndComesRound) {
-  const char* order[] = {"Option1",  "Option11", "Option31",  "Option39", "Text1",    "Text2",   "Text3",
-                         "Text4",    "Command2", "Command3",  "Command4", "Command5", "Command6", "Command11",
-                         "Command8", "Command7", "Command10", "Command9", "Command1", "Label25", "Text5"};
+  const char* order[] = {"firstBandBlack", "secondBandBlack", "multiplierGold", "toleranceGold", "ohmBox",
+                         "kiloOhmBox",     "megaOhmBox",      "toleranceBox",   "slotAButton",   "slotBButton",
+                         "slotCButton",    "slotDButton",     "slotEButton",    "clsButton",     "helpButton",
+                         "chartButton",    "aboutButton",     "webButton",      "quitButton",    "homepageLink",
+                         "entryBox"};
   for (const char* name : order) {
     key(Qt::Key_Tab);
     EXPECT_EQ(focused(), name);
@@ -245,12 +262,15 @@ TEST_F(ReaderViewTest, FocusMarkOnTheFocusedOptionIsTheOnlyChange) {
   key(Qt::Key_Tab);
   const QImage first = grabImage(*window());
   key(Qt::Key_Tab);
-  ASSERT_EQ(focused(), "Option11");
+  ASSERT_EQ(focused(), "secondBandBlack");
   const QImage second = grabImage(*window());
-  if (const char* out = std::getenv("ZEN_SAVE_GRABS")) second.save(QString::fromLocal8Bit(out) + "/form1-focus.png");
-  const QRect marks[] = {rectOf("Option1"), rectOf("Option11")};
+  if (const char* out = std::getenv("ZEN_SAVE_GRABS")) {
+    second.save(QString::fromLocal8Bit(out) + "/calculator-focus.png");
+  }
+  const QRect marks[] = {rectOf("firstBandBlack"), rectOf("secondBandBlack")};
   // The clock runs on the real time and may turn a second (or a day) between the two pictures.
-  const QRect clock[] = {rectOf("Label24"), rectOf("Label23"), rectOf("Label26"), rectOf("Label27")};
+  const QRect clock[] = {rectOf("clockTime"), rectOf("clockMonthDay"), rectOf("clockYear"),
+                         rectOf("clockWeekdayInitial")};
   int outside = 0;
   int inside[2] = {0, 0};
   for (int y = 0; y < first.height(); ++y) {
@@ -273,34 +293,34 @@ TEST_F(ReaderViewTest, FocusMarkOnTheFocusedOptionIsTheOnlyChange) {
 
 TEST_F(ReaderViewTest, KeyPressedWhileAHandlerRunsIsHandledNestedWithoutHarm) {
   // The first band's handler, while it runs, receives an arrow key on the second band.
-  OptionButton& yellow = form().option(5);
+  OptionButton& yellow = calculator().firstBandOption(4);
   auto handler = yellow.onClick;
   yellow.onClick = [&] {
-    QTest::keyClick(widget("Option18"), Qt::Key_Right);
+    QTest::keyClick(widget("secondBandPurple"), Qt::Key_Right);
     handler();
   };
-  clickOn(widget("Option5"));
-  const std::set<int> on = checkedOptions();
+  clickOn(widget("firstBandYellow"));
+  const std::set<std::string> on = checkedOptions();
   EXPECT_EQ(on.size(), 4u);
-  EXPECT_TRUE(on.count(5));  // the outer click has the last word
-  EXPECT_FALSE(shown("Text1").isEmpty());
+  EXPECT_TRUE(on.count("firstBandYellow"));  // the outer click has the last word
+  EXPECT_FALSE(shown("ohmBox").isEmpty());
 }
 
 TEST_F(ReaderViewTest, FocusOnAHiddenControlGoesToTheEntryBox) {
   key(Qt::Key_Tab);
   key(Qt::Key_Right);
-  ASSERT_EQ(focused(), "Option2");
-  renderer->dispatch([&] { form().get<PictureBox>("Picture2").setVisible(false); });
-  EXPECT_EQ(focused(), "Text5");
+  ASSERT_EQ(focused(), "firstBandBrown");
+  renderer->dispatch([&] { calculator().get<PictureBox>("firstBandBrownSwatch").setVisible(false); });
+  EXPECT_EQ(focused(), "entryBox");
   renderer->dispatch([&] {
-    form().get<Frame>("Frame2").setEnabled(false);
-    form().setFocus(form().option(12));
+    calculator().get<Frame>("secondBandSelector").setEnabled(false);
+    calculator().setFocus(calculator().secondBandOption(1));
   });
-  EXPECT_EQ(focused(), "Text5");
+  EXPECT_EQ(focused(), "entryBox");
 }
 
 TEST_F(ReaderViewTest, WindowClosedWhileItsButtonHasTheFocusHandsItToTheEntryBox) {
-  clickOn(widget("Command10"));
+  clickOn(widget("aboutButton"));
   AboutBox* about = app->find<AboutBox>();
   ASSERT_NE(about, nullptr);
   QPointer<QWidget> sysInfo = widgetOf(*about, "systemInfoButton");
@@ -311,7 +331,7 @@ TEST_F(ReaderViewTest, WindowClosedWhileItsButtonHasTheFocusHandsItToTheEntryBox
   QTest::keyClick(sysInfo, Qt::Key_Space);
   processEvents();
   EXPECT_EQ(app->find<AboutBox>(), nullptr);
-  EXPECT_EQ(focused(), "Text5");
+  EXPECT_EQ(focused(), "entryBox");
   EXPECT_TRUE(window()->isActiveWindow());
   EXPECT_TRUE(platform->messages.empty());
 }

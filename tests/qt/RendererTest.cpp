@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "App.h"
+#include "CalculatorWindow.h"
 #include "ChartWindow.h"
 #include "ControlViews.h"
-#include "Form1.h"
 #include "QtTestSupport.h"
 #include "Renderer.h"
 
@@ -34,7 +34,7 @@ class ReportingView : public QWidget, public qt::ControlView {
 class RendererTeardownTest : public OnScreenTest {
  protected:
   void registerViews(qt::Renderer& r, RecordingQtPlatform&) override {
-    for (const char* name : {"Form1.Text5", "ChartWindow.closeButton"}) {
+    for (const char* name : {"CalculatorWindow.entryBox", "ChartWindow.closeButton"}) {
       r.registerFactory(name, [this](Control& c, qt::Renderer& rr, QWidget* parent) -> qt::ControlView* {
         return new ReportingView(c, rr, parent, reports);
       });
@@ -44,7 +44,7 @@ class RendererTeardownTest : public OnScreenTest {
 };
 
 TEST_F(RendererTeardownTest, WidgetsThatReportWhileGoingReachNeitherTheModelNorAHalfDeletedView) {
-  ASSERT_NE(widgetOf(form(), "Text5"), nullptr);
+  ASSERT_NE(widgetOf(calculator(), "entryBox"), nullptr);
   renderer.reset();
   EXPECT_EQ(reports, 0);
 }
@@ -52,12 +52,12 @@ TEST_F(RendererTeardownTest, WidgetsThatReportWhileGoingReachNeitherTheModelNorA
 TEST_F(RendererTeardownTest, AWindowHostedInsideAnotherIsDeletedOnce) {
   // Every window but the calculator goes inside the calculator's view, as a frame's child does.
   renderer->setHostFinder([this](Window& w) -> QWidget* {
-    return &w == &form() ? nullptr : renderer->windowWidget(form());
+    return &w == &calculator() ? nullptr : renderer->windowWidget(calculator());
   });
   app->openWindow<ChartWindow>();
   renderer->sync();
   ASSERT_NE(view(*app->find<ChartWindow>()), nullptr);
-  EXPECT_EQ(view(*app->find<ChartWindow>())->parentWidget(), view(form()));
+  EXPECT_EQ(view(*app->find<ChartWindow>())->parentWidget(), view(calculator()));
   renderer.reset();
   EXPECT_EQ(reports, 0);
 }

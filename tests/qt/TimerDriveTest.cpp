@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "App.h"
+#include "CalculatorWindow.h"
 #include "CaretRest.h"
 #include "ChartWindow.h"
-#include "Form1.h"
 #include "HelpWindow.h"
 #include "Numbers.h"
 #include "QtTestSupport.h"
@@ -56,26 +56,26 @@ void PrintTo(const RecorderCase& c, std::ostream* os) {
   *os << (c.opener ? c.opener : "calculator") << (c.moved ? ", moved" : ", not moved");
 }
 
-Window& Calculator(App& a) { return a.form1(); }
+Window& Calculator(App& a) { return a.calculator(); }
 Window& Chart(App& a) { return *a.find<ChartWindow>(); }
 Window& Help(App& a) { return *a.find<HelpWindow>(); }
-Timer& CalculatorRecorder(App& a) { return a.form1().Timer2(); }
+Timer& CalculatorRecorder(App& a) { return a.calculator().positionTimer(); }
 Timer& ChartRecorder(App& a) { return a.find<ChartWindow>()->positionTimer(); }
 Timer& HelpRecorder(App& a) { return a.find<HelpWindow>()->positionTimer(); }
 
 const RecorderCase kRecorderCases[] = {
     {nullptr, Calculator, CalculatorRecorder, entry::kMainTop, entry::kMainLeft, false},
     {nullptr, Calculator, CalculatorRecorder, entry::kMainTop, entry::kMainLeft, true},
-    {"Command7", Chart, ChartRecorder, entry::kChartTop, entry::kChartLeft, false},
-    {"Command7", Chart, ChartRecorder, entry::kChartTop, entry::kChartLeft, true},
-    {"Command8", Help, HelpRecorder, entry::kHelpTop, entry::kHelpLeft, true},
+    {"chartButton", Chart, ChartRecorder, entry::kChartTop, entry::kChartLeft, false},
+    {"chartButton", Chart, ChartRecorder, entry::kChartTop, entry::kChartLeft, true},
+    {"helpButton", Help, HelpRecorder, entry::kHelpTop, entry::kHelpLeft, true},
 };
 
 class QuitAfterMove : public TimerDriveTest, public ::testing::WithParamInterface<RecorderCase> {};
 
 TEST_P(QuitAfterMove, WritesWhereTheUserLeftTheWindowWhileItsRecorderSleeps) {
   const RecorderCase& c = GetParam();
-  if (c.opener) clickOn(widgetOf(form(), c.opener));
+  if (c.opener) clickOn(widgetOf(calculator(), c.opener));
   Window& w = c.window(*app);
   qt::TimerDrive& recorder = drive(w, c.recorder(*app));
   auto entries = [&] { return std::make_pair(app->savedValues().get(c.topEntry), app->savedValues().get(c.leftEntry)); };
@@ -92,9 +92,9 @@ TEST_P(QuitAfterMove, WritesWhereTheUserLeftTheWindowWhileItsRecorderSleeps) {
     EXPECT_TRUE(waitUntil([&] { return entries() == Recorded(place); }, kWaitMs));
     EXPECT_TRUE(waitUntil([&] { return !recorder.running(); }, kWaitMs));
   }
-  EXPECT_TRUE(drive(form(), form().Timer1()).running()) << "the clock goes on";
+  EXPECT_TRUE(drive(calculator(), calculator().clockTimer()).running()) << "the clock goes on";
 
-  clickOn(widgetOf(form(), "Command1"));
+  clickOn(widgetOf(calculator(), "quitButton"));
   ASSERT_EQ(platform->ends, 1);
   SavedValues saved;
   LoadSettings(folder.path(), saved);
@@ -126,7 +126,7 @@ TEST_F(TimerDriveTest, WallClockTimerTicksAtOnceThenAsEachSecondBegins) {
 TEST_F(TimerDriveTest, TheCaretRestsShownWithoutInputAndBlinksAgainWhenTheUserTypes) {
   const int flashTime = QGuiApplication::styleHints()->cursorFlashTime();
   ASSERT_GT(flashTime, 0);
-  auto* entry = qobject_cast<QLineEdit*>(widgetOf(form(), "Text5"));
+  auto* entry = qobject_cast<QLineEdit*>(widgetOf(calculator(), "entryBox"));
   ASSERT_NE(entry, nullptr);
   ASSERT_TRUE(entry->hasFocus());
   qt::CaretRest caret(50);

@@ -19,9 +19,9 @@ class AuxCommandsTest : public AuxTest {
     AuxTest::SetUp();
     writeHelp({"help", "//"});
   }
-  void chart() { press("Command7"); }
-  void help() { press("Command8"); }
-  void about() { press("Command10"); }
+  void chart() { press("chartButton"); }
+  void help() { press("helpButton"); }
+  void about() { press("aboutButton"); }
   bool flagIs(std::int16_t f) const { return app.auxWindowFlag() == f; }
 };
 
@@ -101,7 +101,7 @@ TEST_F(AuxCommandsTest, HelpThenChartClosesTheHelpOnlyAndTheNextChartOpens) {
 }
 
 TEST_F(AuxCommandsTest, AboutWhileAnotherWindowIsOpenOnlyClosesIt) {
-  for (const char* opener : {"Command7", "Command8"}) {
+  for (const char* opener : {"chartButton", "helpButton"}) {
     press(opener);
     about();
     EXPECT_EQ(app.find<ChartWindow>(), nullptr);
@@ -120,7 +120,7 @@ TEST_F(AuxCommandsTest, AboutWhileAnotherWindowIsOpenOnlyClosesIt) {
 // HELP and 色帯表 do not close the about box: their first press only resets the flag, the second
 // opens their window beside it.
 TEST_F(AuxCommandsTest, HelpAndChartLeaveTheAboutBoxOpen) {
-  for (const char* button : {"Command8", "Command7"}) {
+  for (const char* button : {"helpButton", "chartButton"}) {
     about();
     press(button);
     EXPECT_NE(app.find<AboutBox>(), nullptr) << button;
@@ -196,9 +196,9 @@ TEST_F(AuxCommandsTest, CloseButtonsAndCloseBoxesResetTheFlagAndFocusTheEntry) {
     const char* closeButton;
   };
   const Case cases[] = {
-      {"Command7", [](App& a) -> Window* { return a.find<ChartWindow>(); }, "closeButton"},
-      {"Command8", [](App& a) -> Window* { return a.find<HelpWindow>(); }, "closeButton"},
-      {"Command10", [](App& a) -> Window* { return a.find<AboutBox>(); }, "okButton"},
+      {"chartButton", [](App& a) -> Window* { return a.find<ChartWindow>(); }, "closeButton"},
+      {"helpButton", [](App& a) -> Window* { return a.find<HelpWindow>(); }, "closeButton"},
+      {"aboutButton", [](App& a) -> Window* { return a.find<AboutBox>(); }, "okButton"},
   };
   for (const auto& c : cases) {
     for (const bool closeBox : {false, true}) {
@@ -225,7 +225,7 @@ TEST_F(AuxCommandsTest, CloseButtonsAndCloseBoxesResetTheFlagAndFocusTheEntry) {
 // With the calculator closed by its own close box, the last auxiliary window's close ends the run.
 TEST_F(AuxCommandsTest, ClosingTheLastWindowEndsTheProgram) {
   chart();
-  form().closeBoxPressed();
+  calculator().closeBoxPressed();
   EXPECT_EQ(platform.endProgramCalls(), 0);
   app.find<ChartWindow>()->get<CommandButton>("closeButton").press();
   EXPECT_EQ(platform.endProgramCalls(), 1);
@@ -238,8 +238,8 @@ TEST_F(AuxCommandsTest, PositionTimersRecordWhereTheUserMovedTheWindow) {
     int topEntry, leftEntry;
   };
   const Case cases[] = {
-      {"Command7", [](App& a) -> Window* { return a.find<ChartWindow>(); }, entry::kChartTop, entry::kChartLeft},
-      {"Command8", [](App& a) -> Window* { return a.find<HelpWindow>(); }, entry::kHelpTop, entry::kHelpLeft},
+      {"chartButton", [](App& a) -> Window* { return a.find<ChartWindow>(); }, entry::kChartTop, entry::kChartLeft},
+      {"helpButton", [](App& a) -> Window* { return a.find<HelpWindow>(); }, entry::kHelpTop, entry::kHelpLeft},
   };
   for (const auto& c : cases) {
     press(c.opener);
@@ -271,17 +271,17 @@ TEST_F(AuxCommandsTest, PositionRecordersAreDueOnlyWhileTheirRecordIsOutOfDate) 
     int topEntry;
   };
   const Case cases[] = {
-      {nullptr, [](App& a) { return &a.form1().Timer2(); }, [](App& a) -> Window* { return &a.form1(); },
-       entry::kMainTop},
-      {"Command7", [](App& a) { return &a.find<ChartWindow>()->positionTimer(); }, [](App& a) -> Window* { return a.find<ChartWindow>(); },
-       entry::kChartTop},
-      {"Command8", [](App& a) { return &a.find<HelpWindow>()->positionTimer(); }, [](App& a) -> Window* { return a.find<HelpWindow>(); },
-       entry::kHelpTop},
-      {"Command9", [](App& a) { return &a.find<BrowserFrame>()->positionTimer(); },
+      {nullptr, [](App& a) { return &a.calculator().positionTimer(); },
+       [](App& a) -> Window* { return &a.calculator(); }, entry::kMainTop},
+      {"chartButton", [](App& a) { return &a.find<ChartWindow>()->positionTimer(); },
+       [](App& a) -> Window* { return a.find<ChartWindow>(); }, entry::kChartTop},
+      {"helpButton", [](App& a) { return &a.find<HelpWindow>()->positionTimer(); },
+       [](App& a) -> Window* { return a.find<HelpWindow>(); }, entry::kHelpTop},
+      {"webButton", [](App& a) { return &a.find<BrowserFrame>()->positionTimer(); },
        [](App& a) -> Window* { return a.find<BrowserFrame>(); }, entry::kFrameTop},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.opener ? c.opener : "Timer2");
+    SCOPED_TRACE(c.opener ? c.opener : "positionTimer");
     if (c.opener) press(c.opener);
     Timer& timer = *c.recorder(app);
     Window& w = *c.window(app);
@@ -334,11 +334,11 @@ TEST_F(AuxCommandsTest, SystemInformationLeavesTheAboutBoxOpen) {
 }
 
 TEST_F(AuxCommandsTest, LinkColourFollowsThePointer) {
-  Label& link = form().Label25();
+  Label& link = calculator().homepageLink();
   EXPECT_EQ(link.foreColour(), 0xFFFFC0u);  // until the pointer first crosses the background
   link.onMouseMove();
   EXPECT_EQ(link.foreColour(), 0xC0FFFFu);
-  form().onMouseMove();
+  calculator().onMouseMove();
   EXPECT_EQ(link.foreColour(), 0xFF8080u);
 }
 

@@ -27,8 +27,8 @@ void AuxTest::SetUp() {
 }
 
 void AuxTest::press(const char* button) {
-  auto& b = form().get<CommandButton>(button);
-  form().userFocused(&b);
+  auto& b = calculator().get<CommandButton>(button);
+  calculator().userFocused(&b);
   b.press();
 }
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "App.h"
+#include "CalculatorWindow.h"
 #include "FakePlatform.h"
-#include "Form1.h"
 #include "Registry.h"
 #include "TempDir.h"
 
@@ -27,7 +27,7 @@ class AuxTest : public ::testing::Test {
  protected:
   void SetUp() override;
 
-  Form1& form() { return app.form1(); }
+  CalculatorWindow& calculator() { return app.calculator(); }
   // A press of a calculator button, after the click has put the keyboard focus on it.
   void press(const char* button);
   template <class W>
@@ -36,7 +36,7 @@ class AuxTest : public ::testing::Test {
     for (Window* w : app.windows()) n += dynamic_cast<W*>(w) != nullptr;
     return n;
   }
-  bool focusOnEntry() { return form().focus() == &form().Text5(); }
+  bool focusOnEntry() { return calculator().focus() == &calculator().entryBox(); }
   void writeHelp(const std::vector<std::string>& lines) const { dir.write("ZENHELP.TXT", HelpFileBytes(lines)); }
 
   TempDir dir;

@@ -10,9 +10,9 @@
 #include "App.h"
 #include "BrowserFrame.h"
 #include "BrowserWindow.h"
+#include "CalculatorWindow.h"
 #include "FakeBrowser.h"
 #include "FakePlatform.h"
-#include "Form1.h"
 #include "TempDir.h"
 #include "WebAddresses.h"
 
@@ -25,7 +25,7 @@ class BrowserTest : public ::testing::Test {
     app.start();
   }
 
-  Form1& form() { return app.form1(); }
+  CalculatorWindow& calculator() { return app.calculator(); }
   BrowserFrame* frame() { return app.find<BrowserFrame>(); }
   BrowserWindow* browser() { return app.find<BrowserWindow>(); }
   // The open browser window; the test stops when there is none.
@@ -35,12 +35,12 @@ class BrowserTest : public ::testing::Test {
     return *b;
   }
 
-  void pressWev() { form().get<CommandButton>("Command9").press(); }
-  void clickLink() { form().Label25().onClick(); }
+  void pressWev() { calculator().get<CommandButton>("webButton").press(); }
+  void clickLink() { calculator().homepageLink().onClick(); }
   void clickTool(const std::string& key) { openBrowser().toolbar().userClick(key); }
   void setEntry(int n, std::string text) { app.savedValues().set(n, std::move(text)); }
   const std::string& entryText(int n) const { return app.savedValues().get(n); }
-  bool focusInEntryBox() { return form().focus() == &form().Text5(); }
+  bool focusInEntryBox() { return calculator().focus() == &calculator().entryBox(); }
 
   TempDir dir;
   FakePlatform platform{dir.path()};

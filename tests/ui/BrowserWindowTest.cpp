@@ -208,8 +208,8 @@ TEST_F(OpenBrowserTest, AKeyNotInTheTableOnlyRecordsAndStartsTheTimer) {
 
 TEST_F(OpenBrowserTest, StopClosesEverythingRecordsThePlaceAndReturnsToTheCalculator) {
   frame()->userMoved(4100, 2600);
-  const auto raises = form().raiseRequests();
-  form().setFocus(form().Text1());
+  const auto raises = calculator().raiseRequests();
+  calculator().setFocus(calculator().ohmBox());
   clickTool("Stop");
   EXPECT_EQ(engine->calls, std::vector<std::string>{"stop"});
   EXPECT_EQ(frame(), nullptr);
@@ -217,8 +217,8 @@ TEST_F(OpenBrowserTest, StopClosesEverythingRecordsThePlaceAndReturnsToTheCalcul
   EXPECT_EQ(app.auxWindowFlag(), kAuxClosed);
   EXPECT_EQ(entryText(entry::kFrameTop), " 2600");
   EXPECT_EQ(entryText(entry::kFrameLeft), " 4100");
-  EXPECT_GT(form().raiseRequests(), raises);
-  EXPECT_TRUE(form().shown());
+  EXPECT_GT(calculator().raiseRequests(), raises);
+  EXPECT_TRUE(calculator().shown());
   EXPECT_TRUE(focusInEntryBox());
   EXPECT_EQ(platform.endProgramCalls(), 0);
 
@@ -252,7 +252,7 @@ TEST_F(OpenBrowserTest, FrameTimerRecordsThePlaceEveryTick) {
 
 TEST_F(OpenBrowserTest, FrameCloseBoxActsLikeStop) {
   frame()->userMoved(2222, 1111);
-  form().setFocus(form().Text1());
+  calculator().setFocus(calculator().ohmBox());
   frame()->closeBoxPressed();
   EXPECT_EQ(frame(), nullptr);
   EXPECT_EQ(browser(), nullptr);

@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(BrowserTest, WevTwiceOpensThenClosesAndHandsTheFocusBack) {
   pressWev();
   ASSERT_NE(browser(), nullptr);
-  form().setFocus(form().Text1());
+  calculator().setFocus(calculator().ohmBox());
   pressWev();
   EXPECT_EQ(frame(), nullptr);
   EXPECT_EQ(browser(), nullptr);
@@ -198,7 +198,7 @@ TEST_F(BrowserTest, QuitClosesTheFrameAndKeepsItsLastRecordedPlace) {
   pressWev();
   frame()->userMoved(4000, 2500);
   frame()->positionTimer().tick();
-  form().get<CommandButton>("Command1").press();
+  calculator().get<CommandButton>("quitButton").press();
   EXPECT_EQ(frame(), nullptr);
   EXPECT_EQ(browser(), nullptr);
   EXPECT_EQ(platform.endProgramCalls(), 1);
@@ -209,7 +209,7 @@ TEST_F(BrowserTest, QuitClosesTheFrameAndKeepsItsLastRecordedPlace) {
 }
 
 TEST_F(BrowserTest, QuitWithoutAFrameClosesNothing) {
-  form().get<CommandButton>("Command1").press();
+  calculator().get<CommandButton>("quitButton").press();
   EXPECT_EQ(platform.endProgramCalls(), 1);
   EXPECT_EQ(platform.browsersCreated(), 0);
 }

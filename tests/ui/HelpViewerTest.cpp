@@ -31,7 +31,7 @@ std::vector<std::string> pageOf(const std::vector<std::string>& items, int first
 class HelpViewerTest : public AuxTest {
  protected:
   // Opens the viewer (or, when it is open, closes it) with the HELP button.
-  void help() { press("Command8"); }
+  void help() { press("helpButton"); }
   HelpWindow& viewer() {
     HelpWindow* w = app.find<HelpWindow>();
     if (!w) throw std::runtime_error("the help viewer is not open");

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "Form1Fixture.h"
+#include "CalculatorFixture.h"
 #include "Numbers.h"
 #include "SavedValues.h"
 #include "Toolbar.h"
@@ -154,13 +154,13 @@ class ActionMaker {
       a.b = 600 + pick(8000);
       return a;
     }
-    if (roll < 15 && w.name() != "Form1") return action(Act::CloseBox, w.name());
+    if (roll < 15 && w.name() != "CalculatorWindow") return action(Act::CloseBox, w.name());
     if (roll < 18) return action(Act::MouseMove, w.name());
 
     std::vector<Control*> controls;
     for (const auto& c : w.controls()) {
       // Quit ends the run; it is pressed once, at the end.
-      if (w.name() == "Form1" && c->name() == "Command1") continue;
+      if (w.name() == "CalculatorWindow" && c->name() == "quitButton") continue;
       if (c->onClick || c->onMouseDown || c->onMouseMove || dynamic_cast<TextBox*>(c.get()) ||
           dynamic_cast<OptionButton*>(c.get()) || c->kind() == ControlKind::ScrollBar ||
           c->kind() == ControlKind::ComboBox || c->kind() == ControlKind::Toolbar) {
@@ -169,7 +169,7 @@ class ActionMaker {
     }
     if (controls.empty()) return timerTick(w);
     // The entry box takes a good share of what a user does.
-    Control& c = chance(35) && w.name() == "Form1" ? *w.find("Text5") : *controls[pick(controls.size())];
+    Control& c = chance(35) && w.name() == "CalculatorWindow" ? *w.find("entryBox") : *controls[pick(controls.size())];
     Action a = action(Act::Click, w.name(), c.name());
     if (auto* t = dynamic_cast<TextBox*>(&c); t && !t->readOnly()) {
       a.act = chance(15) ? Act::MouseDown : Act::Type;
@@ -223,38 +223,41 @@ std::string checkInvariants(const App& app, const Action* last) {
     }
     names.push_back(w->name());
   }
-  const Form1& form = app.form1();
-  if (!form.shown()) problems << "the calculator is hidden; ";
+  const CalculatorWindow& calculator = app.calculator();
+  if (!calculator.shown()) problems << "the calculator is hidden; ";
   for (const BandGroup g : kBandGroups) {
-    const OptionRange r = optionRange(g);
     int on = 0;
-    for (int n = r.first; n <= r.last; ++n) {
-      if (!form.option(n).value()) continue;
+    for (const Choice& c : groupOptions(g)) {
+      const OptionButton& option = calculator.bandOption(g, c.colour);
+      if (!option.value()) continue;
       ++on;
       const Band band = static_cast<Band>(static_cast<int>(g));
-      const BandColour colour = *optionColour(g, n);
-      if (form.bandPicture(band).backColour() != displayColour(colour)) {
-        problems << "Option" << n << " is on but its band is painted otherwise; ";
+      if (calculator.bandPicture(band).backColour() != displayColour(c.colour)) {
+        problems << option.name() << " is on but its band is painted otherwise; ";
       }
-      if (form.bandLabel(band).caption() != nameText(colour)) problems << "Option" << n << " is on but named otherwise; ";
+      if (calculator.bandLabel(band).caption() != nameText(c.colour)) {
+        problems << option.name() << " is on but named otherwise; ";
+      }
     }
     if (on != 1) problems << on << " options on in group " << static_cast<int>(g) << "; ";
   }
-  if (CharacterCount(form.Text5().text()) > 10) problems << "Text5 holds more than 10 characters; ";
-  if (!form.Text1().text().empty() && form.Text1().text() != GeneralNumberText(form.ValueOhm)) {
-    problems << "Text1 \"" << form.Text1().text() << "\" is not the value " << form.ValueOhm << "; ";
+  if (CharacterCount(calculator.entryBox().text()) > 10) problems << "the entry box holds more than 10 characters; ";
+  if (!calculator.ohmBox().text().empty() && calculator.ohmBox().text() != GeneralNumberText(calculator.ValueOhm)) {
+    problems << "the Ω box's \"" << calculator.ohmBox().text() << "\" is not the value " << calculator.ValueOhm << "; ";
   }
   const SavedValues& saved = app.savedValues();
   for (int k = 0; k < entry::kSlotCount; ++k) {
-    if (form.slotLabel(k).caption() != saved.get(entry::slotValue(k))) problems << "slot " << k << "'s label; ";
+    if (calculator.slotLabel(k).caption() != saved.get(entry::slotValue(k))) problems << "slot " << k << "'s label; ";
     for (int b = 0; b < 4; ++b) {
       const double colour = std::round(LeadingNumber(saved.get(entry::slotBand(k, b))));
-      if (form.slotBand(k, b).backColour() != static_cast<Rgb>(colour)) problems << "slot " << k << " band " << b << "; ";
+      if (calculator.slotBand(k, b).backColour() != static_cast<Rgb>(colour)) {
+        problems << "slot " << k << " band " << b << "; ";
+      }
     }
   }
-  if (last && last->window == "Form1" && last->act == Act::Tick && last->target == "Timer2") {
-    if (saved.get(entry::kMainTop) != SignedNumberText(form.top()) ||
-        saved.get(entry::kMainLeft) != SignedNumberText(form.left())) {
+  if (last && last->window == "CalculatorWindow" && last->act == Act::Tick && last->target == "positionTimer") {
+    if (saved.get(entry::kMainTop) != SignedNumberText(calculator.top()) ||
+        saved.get(entry::kMainLeft) != SignedNumberText(calculator.left())) {
       problems << "the recorder did not record the position; ";
     }
   }
@@ -291,7 +294,7 @@ std::optional<std::string> run(const std::string& settings, const std::vector<Ac
   }
   if (app.ended()) return "the program ended before Quit";
   const std::size_t messages = platform.messages().size();
-  app.form1().get<CommandButton>("Command1").press();
+  app.calculator().get<CommandButton>("quitButton").press();
   if (!app.ended()) return "Quit did not end the program";
   if (platform.messages().size() != messages) return "Quit said: " + platform.messages().back().text;
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Form1Fixture.h"
+#include "CalculatorFixture.h"
 
 namespace zen::test {
 namespace {
@@ -16,19 +16,19 @@ TEST_F(UnknownPositionsTest, QuitSavesTheSlotsAndLeavesEveryPositionAsTheFileHas
       {{1, " 99999"}, {2, " 1830"}, {28, " 2180"}, {29, "x"}, {30, " 2200"}, {31, " 1930"}, {34, "-5"}, {35, " 99999"}});
   writeSettings(positions);
   app.start();
-  app.form1().Text5().setText("4700");
-  auto press = [this](const char* button) { app.form1().get<CommandButton>(button).press(); };
-  press("Command2");  // slot A
+  app.calculator().entryBox().setText("4700");
+  auto press = [this](const char* button) { app.calculator().get<CommandButton>(button).press(); };
+  press("slotAButton");
   // Chart, help, about, about closed, the browser: each moved as such a desktop reports it.
-  for (const char* button : {"Command7", "Command8", "Command10", "Command10", "Command9"}) {
+  for (const char* button : {"chartButton", "helpButton", "aboutButton", "aboutButton", "webButton"}) {
     press(button);
     for (Window* w : app.windows()) {
       w->userMoved(-45, -450);
       for (const auto& t : w->timers()) t->tick();
     }
-    EXPECT_FALSE(app.form1().Timer2().due()) << "a recorder with nothing to record sleeps";
+    EXPECT_FALSE(app.calculator().positionTimer().due()) << "a recorder with nothing to record sleeps";
   }
-  press("Command1");
+  press("quitButton");
   std::vector<std::string> expected = positions;
   for (const auto& [n, text] : {std::pair{3, "4.7K\x83\xB6"}, {4, "65535"}, {5, "16711935"}, {6, "255"}, {7, "49344"}}) {
     expected[n - 1] = text;

@@ -90,12 +90,14 @@ TEST_F(InputMethodTest, DigitsTypedInHiraganaModePaintTheBandsKeyByKeyWithoutABe
       kTimeoutMs));
   other.hide();
 
-  ASSERT_TRUE(focus(widgetOf(form(), "Text5")));
+  ASSERT_TRUE(focus(widgetOf(calculator(), "entryBox")));
   for (const std::string typed : {"4", "47", "470", "4700"}) {
     pressKey(QString::fromStdString(typed.substr(typed.size() - 1)));
-    EXPECT_TRUE(waitUntil([&] { return form().Text5().text() == typed; }, kTimeoutMs / 4)) << form().Text5().text();
+    EXPECT_TRUE(waitUntil([&] { return calculator().entryBox().text() == typed; }, kTimeoutMs / 4))
+        << calculator().entryBox().text();
   }
-  EXPECT_EQ(form().find("Label7")->caption() + form().find("Label8")->caption() + form().find("Label9")->caption(),
+  EXPECT_EQ(calculator().bandLabel(Band::First).caption() + calculator().bandLabel(Band::Second).caption() +
+                calculator().bandLabel(Band::Multiplier).caption(),
             "黄紫赤");
   EXPECT_EQ(platform->beeps, 0);
 }

@@ -19,7 +19,7 @@
 #include "App.h"
 #include "BrowserFrame.h"
 #include "BrowserWindow.h"
-#include "Form1.h"
+#include "CalculatorWindow.h"
 #include "HeldPageServer.h"
 #include "QtTestSupport.h"
 #include "Renderer.h"
@@ -60,7 +60,7 @@ class BrowserWebTest : public OnScreenTest {
 
   void pressWev() {
     engineStarted = true;
-    clickOn(widgetOf(form(), "Command9"));
+    clickOn(widgetOf(calculator(), "webButton"));
   }
   // Opens the browser and waits for the starting page.
   BrowserWindow& openAtHome() {
@@ -102,7 +102,7 @@ class BrowserWebTest : public OnScreenTest {
 TEST_F(BrowserWebTest, NothingOfTheEngineIsLoadedBeforeTheFirstOpening) {
   if (engineStarted) GTEST_SKIP() << "an earlier test of this process started the engine";
   EXPECT_FALSE(engineLoaded());
-  clickOn(widgetOf(form(), "Command11"));  // other buttons leave it alone
+  clickOn(widgetOf(calculator(), "clsButton"));  // other buttons leave it alone
   EXPECT_FALSE(engineLoaded());
   pressWev();
   EXPECT_TRUE(engineLoaded());
@@ -259,7 +259,7 @@ TEST_F(BrowserWebTest, StopClosesTheFrameAndRecordsItsPlace) {
   EXPECT_EQ(app->savedValues().get(entry::kFrameTop), " 2000");
   EXPECT_EQ(app->savedValues().get(entry::kFrameLeft), " 3000");
   EXPECT_TRUE(waitUntil([&] { return top.isNull(); }, kEventTimeoutMs));
-  EXPECT_TRUE(renderer->windowWidget(form())->isVisible());
+  EXPECT_TRUE(renderer->windowWidget(calculator())->isVisible());
 
   // The next opening starts over and loads its page again.
   openAtHome();
@@ -329,7 +329,7 @@ TEST_F(BrowserWebTest, TheFrameCanBeMaximisedAndKeepsTheUsersSize) {
 TEST_F(BrowserWebTest, TheLinkOpensTheFrameWithoutTouchingTheFlag) {
   app->savedValues().set(entry::kFrameTop, "500");
   engineStarted = true;
-  clickOn(widgetOf(form(), "Label25"));
+  clickOn(widgetOf(calculator(), "homepageLink"));
   EXPECT_TRUE(waitForCaption(kHomeTitle));
   EXPECT_EQ(frame()->top(), 500);
   EXPECT_EQ(app->auxWindowFlag(), kAuxClosed);

@@ -10,9 +10,9 @@
 #include "AboutBox.h"
 #include "App.h"
 #include "BrowserFrame.h"
+#include "CalculatorWindow.h"
 #include "ChartWindow.h"
 #include "Desktop.h"
-#include "Form1.h"
 #include "HelpWindow.h"
 #include "Numbers.h"
 #include "QtTestSupport.h"
@@ -61,7 +61,7 @@ class WindowManagerTest : public OnScreenTest {
     return ok ? v : nullptr;
   }
   // Presses a command button of the calculator.
-  void press(const char* button) { clickOn(widgetOf(form(), button)); }
+  void press(const char* button) { clickOn(widgetOf(calculator(), button)); }
 
   std::string settingsAtStart;
 };
@@ -76,14 +76,14 @@ TEST_F(WindowManagerTest, EachWindowsFrameStandsAtItsPlace) {
     QSize outer;    // pixels; empty where the window is sized by its inside
   };
   const Case cases[] = {
-      {nullptr, [&] { return &form(); }, kMainTop, kMainLeft, {}},
-      {"Command7", [&] { return app->find<ChartWindow>(); }, kMainTop + 400, kMainLeft + 100, {}},
-      {"Command8", [&] { return app->find<HelpWindow>(); }, kMainTop + 380, kMainLeft + 50, {}},
-      {"Command10", [&] { return app->find<AboutBox>(); }, kMainTop + 450, kMainLeft + 120, {}},
-      {"Command9", [&] { return app->find<BrowserFrame>(); }, kFrameTop, kFrameLeft, QSize(px(17500), px(13000))},
+      {nullptr, [&] { return &calculator(); }, kMainTop, kMainLeft, {}},
+      {"chartButton", [&] { return app->find<ChartWindow>(); }, kMainTop + 400, kMainLeft + 100, {}},
+      {"helpButton", [&] { return app->find<HelpWindow>(); }, kMainTop + 380, kMainLeft + 50, {}},
+      {"aboutButton", [&] { return app->find<AboutBox>(); }, kMainTop + 450, kMainLeft + 120, {}},
+      {"webButton", [&] { return app->find<BrowserFrame>(); }, kFrameTop, kFrameLeft, QSize(px(17500), px(13000))},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.opener ? c.opener : "Form1");
+    SCOPED_TRACE(c.opener ? c.opener : "CalculatorWindow");
     if (c.opener) press(c.opener);
     Window* w = c.window();
     ASSERT_NE(w, nullptr);
@@ -109,11 +109,11 @@ TEST_F(WindowManagerTest, ADragByTheTitleBarIsRecorded) {
     int topEntry, leftEntry;
   };
   const Case cases[] = {
-      {nullptr, [&] { return &form(); }, entry::kMainTop, entry::kMainLeft},
-      {"Command9", [&] { return app->find<BrowserFrame>(); }, entry::kFrameTop, entry::kFrameLeft},
+      {nullptr, [&] { return &calculator(); }, entry::kMainTop, entry::kMainLeft},
+      {"webButton", [&] { return app->find<BrowserFrame>(); }, entry::kFrameTop, entry::kFrameLeft},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.opener ? c.opener : "Form1");
+    SCOPED_TRACE(c.opener ? c.opener : "CalculatorWindow");
     if (c.opener) press(c.opener);
     QWidget* v = framed(*c.window());
     ASSERT_NE(v, nullptr);
@@ -143,10 +143,10 @@ TEST_F(WindowManagerTest, TheManagersCloseRequestClosesLikeTheCloseBox) {
     std::function<Window*()> window;
   };
   const Case cases[] = {
-      {"Command7", [&] { return app->find<ChartWindow>(); }},
-      {"Command8", [&] { return app->find<HelpWindow>(); }},
-      {"Command10", [&] { return app->find<AboutBox>(); }},
-      {"Command9", [&] { return app->find<BrowserFrame>(); }},
+      {"chartButton", [&] { return app->find<ChartWindow>(); }},
+      {"helpButton", [&] { return app->find<HelpWindow>(); }},
+      {"aboutButton", [&] { return app->find<AboutBox>(); }},
+      {"webButton", [&] { return app->find<BrowserFrame>(); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.opener);
@@ -157,11 +157,11 @@ TEST_F(WindowManagerTest, TheManagersCloseRequestClosesLikeTheCloseBox) {
     EXPECT_TRUE(waitUntil([&] { return c.window() == nullptr; }, kTimeoutMs));
     EXPECT_EQ(app->auxWindowFlag(), kAuxClosed);
   }
-  QWidget* calculator = framed(form());
-  ASSERT_NE(calculator, nullptr);
-  closeThroughManager(*calculator);
+  QWidget* calculatorView = framed(calculator());
+  ASSERT_NE(calculatorView, nullptr);
+  closeThroughManager(*calculatorView);
   EXPECT_TRUE(waitUntil([&] { return platform->ends == 1; }, kTimeoutMs));
-  EXPECT_FALSE(form().shown());
+  EXPECT_FALSE(calculator().shown());
   EXPECT_EQ(folder.read(kSettingsFileName), settingsAtStart);
 }
 

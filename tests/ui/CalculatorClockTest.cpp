@@ -4,46 +4,46 @@
 #include <string>
 #include <vector>
 
-#include "Form1Fixture.h"
+#include "CalculatorFixture.h"
 
 namespace zen::test {
 namespace {
 
-class ClockTest : public Form1Test {
+class ClockTest : public CalculatorWindowTest {
  protected:
   void tickAt(const LocalDateTime& t) {
     platform.setClock(t);
-    form().Timer1().tick();
+    calculator().clockTimer().tick();
   }
-  const std::string& caption(const char* label) { return form().get<Label>(label).caption(); }
-  Rgb weekdayColour() { return form().get<Label>("Label27").foreColour(); }
+  const std::string& caption(const char* label) { return calculator().get<Label>(label).caption(); }
+  Rgb weekdayColour() { return calculator().get<Label>("clockWeekdayInitial").foreColour(); }
 };
 
 TEST_F(ClockTest, FirstTickReplacesTheDesignTexts) {
-  EXPECT_EQ(caption("Label26"), "V195年");
-  EXPECT_EQ(caption("Label23"), "月日");
-  EXPECT_EQ(caption("Label24"), "09:10:00");
-  EXPECT_TRUE(form().Timer1().enabled());
-  EXPECT_EQ(form().Timer1().interval(), 100);
+  EXPECT_EQ(caption("clockYear"), "V195年");
+  EXPECT_EQ(caption("clockMonthDay"), "月日");
+  EXPECT_EQ(caption("clockTime"), "09:10:00");
+  EXPECT_TRUE(calculator().clockTimer().enabled());
+  EXPECT_EQ(calculator().clockTimer().interval(), 100);
 
   tickAt(FakePlatform::at(2026, 12, 7, 14, 3, 9));
-  EXPECT_EQ(caption("Label26"), "2026年");
-  EXPECT_EQ(caption("Label23"), "12月7日");
-  EXPECT_EQ(caption("Label27"), "月");
-  EXPECT_EQ(caption("Label28"), "曜日");
-  EXPECT_EQ(caption("Label24"), "14:03:09");
-  EXPECT_EQ(form().ShownDate, "2026/12/07");
-  EXPECT_EQ(form().ShownYear, "2026");
-  EXPECT_EQ(form().ShownWeekday, 2);
+  EXPECT_EQ(caption("clockYear"), "2026年");
+  EXPECT_EQ(caption("clockMonthDay"), "12月7日");
+  EXPECT_EQ(caption("clockWeekdayInitial"), "月");
+  EXPECT_EQ(caption("clockWeekdaySuffix"), "曜日");
+  EXPECT_EQ(caption("clockTime"), "14:03:09");
+  EXPECT_EQ(calculator().ShownDate, "2026/12/07");
+  EXPECT_EQ(calculator().ShownYear, "2026");
+  EXPECT_EQ(calculator().ShownWeekday, 2);
 }
 
 // The screen layer ticks the clock once, as each second begins, instead of every 100 ms; ticks
 // within one second must therefore show nothing new.
 TEST_F(ClockTest, TicksWithinOneSecondChangeNothing) {
-  EXPECT_EQ(form().Timer1().pace(), Timer::Pace::WallClockSecond);
+  EXPECT_EQ(calculator().clockTimer().pace(), Timer::Pace::WallClockSecond);
   auto revisions = [this] {
-    std::vector<std::uint64_t> r{form().revision()};
-    for (const auto& c : form().controls()) r.push_back(c->revision());
+    std::vector<std::uint64_t> r{calculator().revision()};
+    for (const auto& c : calculator().controls()) r.push_back(c->revision());
     return r;
   };
   for (const LocalDateTime& t : {FakePlatform::at(2026, 12, 31, 23, 59, 59), FakePlatform::at(2027, 1, 1, 0, 0, 0)}) {
@@ -72,10 +72,10 @@ class Weekday : public ClockTest, public ::testing::WithParamInterface<WeekdayCa
 TEST_P(Weekday, ShowsTheFirstKanjiInItsColour) {
   const WeekdayCase& w = GetParam();
   tickAt(FakePlatform::at(2026, 12, w.day, 12));
-  EXPECT_EQ(caption("Label27"), w.initial);
+  EXPECT_EQ(caption("clockWeekdayInitial"), w.initial);
   EXPECT_EQ(weekdayColour(), w.colour);
-  EXPECT_EQ(form().ShownWeekday, w.number);
-  EXPECT_EQ(caption("Label23"), "12月" + std::to_string(w.day) + "日");
+  EXPECT_EQ(calculator().ShownWeekday, w.number);
+  EXPECT_EQ(caption("clockMonthDay"), "12月" + std::to_string(w.day) + "日");
 }
 
 INSTANTIATE_TEST_SUITE_P(December2026, Weekday, ::testing::ValuesIn(kWeek));
@@ -84,7 +84,7 @@ TEST_F(ClockTest, SundayAfterSaturdayTurnsFromBlueToRed) {
   tickAt(FakePlatform::at(2026, 12, 12, 23, 59, 59));
   EXPECT_EQ(weekdayColour(), 0xFF0000u);
   tickAt(FakePlatform::at(2026, 12, 13, 0, 0, 0));
-  EXPECT_EQ(caption("Label27"), "日");
+  EXPECT_EQ(caption("clockWeekdayInitial"), "日");
   EXPECT_EQ(weekdayColour(), 0x0000FFu);
   tickAt(FakePlatform::at(2026, 12, 14, 0, 0, 0));
   EXPECT_EQ(weekdayColour(), 0x000000u);
@@ -92,37 +92,37 @@ TEST_F(ClockTest, SundayAfterSaturdayTurnsFromBlueToRed) {
 
 TEST_F(ClockTest, FirstOfJanuaryHasNoLeadingZeros) {
   tickAt(FakePlatform::at(2027, 1, 1, 0, 0, 1));
-  EXPECT_EQ(caption("Label23"), "1月1日");
-  EXPECT_EQ(caption("Label26"), "2027年");
-  EXPECT_EQ(caption("Label24"), "00:00:01");
+  EXPECT_EQ(caption("clockMonthDay"), "1月1日");
+  EXPECT_EQ(caption("clockYear"), "2027年");
+  EXPECT_EQ(caption("clockTime"), "00:00:01");
 }
 
 TEST_F(ClockTest, AcrossMidnightTheDateChangesAtTheFirstTickOfTheNewDay) {
   tickAt(FakePlatform::at(2026, 12, 31, 23, 59, 59));
-  EXPECT_EQ(caption("Label26"), "2026年");
-  EXPECT_EQ(caption("Label23"), "12月31日");
-  EXPECT_EQ(caption("Label27"), "木");
+  EXPECT_EQ(caption("clockYear"), "2026年");
+  EXPECT_EQ(caption("clockMonthDay"), "12月31日");
+  EXPECT_EQ(caption("clockWeekdayInitial"), "木");
 
   tickAt(FakePlatform::at(2026, 12, 31, 23, 59, 59));  // a tenth of a second later
-  EXPECT_EQ(caption("Label23"), "12月31日");
+  EXPECT_EQ(caption("clockMonthDay"), "12月31日");
 
   tickAt(FakePlatform::at(2027, 1, 1, 0, 0, 0));
-  EXPECT_EQ(caption("Label26"), "2027年");
-  EXPECT_EQ(caption("Label23"), "1月1日");
-  EXPECT_EQ(caption("Label27"), "金");
-  EXPECT_EQ(caption("Label24"), "00:00:00");
-  EXPECT_EQ(form().ShownDate, "2027/01/01");
+  EXPECT_EQ(caption("clockYear"), "2027年");
+  EXPECT_EQ(caption("clockMonthDay"), "1月1日");
+  EXPECT_EQ(caption("clockWeekdayInitial"), "金");
+  EXPECT_EQ(caption("clockTime"), "00:00:00");
+  EXPECT_EQ(calculator().ShownDate, "2027/01/01");
 }
 
 TEST_F(ClockTest, WithinADayOnlyTheTimeIsRewritten) {
   tickAt(FakePlatform::at(2026, 12, 7, 9, 0, 0));
   // Written over by hand: a tick on the same day leaves the date labels alone.
-  form().get<Label>("Label23").setCaption("x");
-  form().get<Label>("Label27").setCaption("y");
+  calculator().get<Label>("clockMonthDay").setCaption("x");
+  calculator().get<Label>("clockWeekdayInitial").setCaption("y");
   tickAt(FakePlatform::at(2026, 12, 7, 9, 0, 1));
-  EXPECT_EQ(caption("Label23"), "x");
-  EXPECT_EQ(caption("Label27"), "y");
-  EXPECT_EQ(caption("Label24"), "09:00:01");
+  EXPECT_EQ(caption("clockMonthDay"), "x");
+  EXPECT_EQ(caption("clockWeekdayInitial"), "y");
+  EXPECT_EQ(caption("clockTime"), "09:00:01");
 }
 
 struct TimeCase {
@@ -136,7 +136,7 @@ class TimeOfDay : public ClockTest, public ::testing::WithParamInterface<TimeCas
 TEST_P(TimeOfDay, IsHoursMinutesSecondsWithColons) {
   const TimeCase& t = GetParam();
   tickAt(FakePlatform::at(2026, 12, 7, t.hour, t.minute, t.second));
-  EXPECT_EQ(caption("Label24"), t.text);
+  EXPECT_EQ(caption("clockTime"), t.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Times, TimeOfDay,
@@ -145,17 +145,17 @@ INSTANTIATE_TEST_SUITE_P(Times, TimeOfDay,
 
 TEST_F(ClockTest, YearAlwaysHasFourDigits) {
   tickAt(FakePlatform::at(999, 3, 4));
-  EXPECT_EQ(caption("Label26"), "0999年");
-  EXPECT_EQ(caption("Label23"), "3月4日");
+  EXPECT_EQ(caption("clockYear"), "0999年");
+  EXPECT_EQ(caption("clockMonthDay"), "3月4日");
 }
 
 TEST_F(ClockTest, StopsAtQuit) {
   tickAt(FakePlatform::at(2026, 12, 7, 9, 0, 0));
-  press("Command1");
-  EXPECT_FALSE(form().Timer1().enabled());
+  press("quitButton");
+  EXPECT_FALSE(calculator().clockTimer().enabled());
   tickAt(FakePlatform::at(2026, 12, 8, 10, 0, 0));
-  EXPECT_EQ(caption("Label24"), "09:00:00");
-  EXPECT_EQ(caption("Label23"), "12月7日");
+  EXPECT_EQ(caption("clockTime"), "09:00:00");
+  EXPECT_EQ(caption("clockMonthDay"), "12月7日");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "App.h"
 #include "BrowserFrame.h"
 #include "BrowserWindow.h"
-#include "Form1.h"
+#include "CalculatorWindow.h"
 #include "Numbers.h"
 
 namespace zen {
@@ -64,7 +64,7 @@ void openBrowserInFrame(App& app, int width, int height) {
 
 }  // namespace
 
-void Form1::Command9_Click() {
+void CalculatorWindow::webPressed() {
   App& a = app();
   if (a.auxWindowFlag() == kAuxClosed) {
     checkFrameEntry(a.savedValues(), entry::kFrameTop, kFrameTopLow, kFrameTopHigh);
@@ -74,13 +74,13 @@ void Form1::Command9_Click() {
   } else {
     a.setAuxWindowFlag(kAuxClosed);
     closeFrameWindow();
-    setFocus(Text5());
+    setFocus(entryBox());
   }
 }
 
-void Form1::Label25_Click() { openBrowserInFrame(app(), kLinkFrameWidth, kLinkFrameHeight); }
+void CalculatorWindow::homepageLinkClicked() { openBrowserInFrame(app(), kLinkFrameWidth, kLinkFrameHeight); }
 
-void Form1::closeFrameWindow() {
+void CalculatorWindow::closeFrameWindow() {
   if (BrowserFrame* frame = app().find<BrowserFrame>()) frame->unload();
 }
 

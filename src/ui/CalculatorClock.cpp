@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "App.h"
-#include "Form1.h"
+#include "CalculatorWindow.h"
 
 namespace zen {
 
@@ -20,22 +20,22 @@ std::string format(const char* pattern, int a, int b, int c) {
 }
 }  // namespace
 
-void Form1::Timer1_Timer() {
+void CalculatorWindow::clockTick() {
   const LocalDateTime now = app().platform().now();
   // The date always shows its four-digit year, whatever the desktop's date format.
   const std::string today = format("%04d/%02d/%02d", now.year, now.month, now.day);
   if (today != ShownDate) {
     ShownDate = today;
     ShownYear = ShownDate.substr(0, 4);
-    get<Label>("Label26").setCaption(ShownYear + "年");
-    get<Label>("Label23").setCaption(std::to_string(now.month) + "月" + std::to_string(now.day) + "日");
+    get<Label>("clockYear").setCaption(ShownYear + "年");
+    get<Label>("clockMonthDay").setCaption(std::to_string(now.month) + "月" + std::to_string(now.day) + "日");
     const int weekday = (now.weekday >= 1 && now.weekday <= 7) ? now.weekday : 1;
     ShownWeekday = weekday;
-    auto& initial = get<Label>("Label27");
+    auto& initial = get<Label>("clockWeekdayInitial");
     initial.setForeColour(weekday == 1 ? kSundayColour : weekday == 7 ? kSaturdayColour : kWeekdayColour);
     initial.setCaption(kWeekdayInitials[weekday - 1]);
   }
-  get<Label>("Label24").setCaption(format("%02d:%02d:%02d", now.hour, now.minute, now.second));
+  get<Label>("clockTime").setCaption(format("%02d:%02d:%02d", now.hour, now.minute, now.second));
 }
 
 }  // namespace zen

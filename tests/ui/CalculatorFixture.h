@@ -5,14 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "App.h"
+#include "CalculatorWindow.h"
 #include "ColourTable.h"
 #include "FakePlatform.h"
-#include "Form1.h"
 #include "Settings.h"
 #include "TempDir.h"
 
@@ -32,11 +33,20 @@ inline const Look& look(BandColour c) { return kLooks[static_cast<int>(c)]; }
 
 using C = BandColour;
 
-// Option numbers of the colours in each group.
-inline int firstOption(int digit) { return 1 + digit; }
-inline int secondOption(int digit) { return 11 + digit; }
-inline int multiplierOption(BandColour c) { return 21 + static_cast<int>(c); }
-int toleranceOption(BandColour c);  // 33..41 by rising tolerance; 0 for a colour without one
+// One option of a band selector: its group and its colour.
+struct Choice {
+  BandGroup group;
+  BandColour colour;
+  bool operator==(const Choice&) const = default;
+};
+inline Choice firstOption(int digit) { return {BandGroup::First, static_cast<BandColour>(digit)}; }
+inline Choice secondOption(int digit) { return {BandGroup::Second, static_cast<BandColour>(digit)}; }
+inline Choice multiplierOption(BandColour c) { return {BandGroup::Multiplier, c}; }
+inline Choice toleranceOption(BandColour c) { return {BandGroup::Tolerance, c}; }
+// Every option of a group, in the order the selector shows them.
+std::vector<Choice> groupOptions(BandGroup g);
+// "multiplier 赤".
+std::ostream& operator<<(std::ostream& os, const Choice& c);
 
 // The settings file as SaveSettings writes it: each entry quoted, CR LF, bytes as given.
 std::string SettingsBytes(const std::vector<std::string>& entries);
@@ -44,12 +54,14 @@ std::string SettingsBytes(const std::vector<std::string>& entries);
 std::vector<std::string> Entries(std::initializer_list<std::pair<int, std::string>> set);
 
 // Exactly the given option is on in each group, and every band shows its colour and name.
-::testing::AssertionResult ShowsBands(const Form1& form, BandColour first, BandColour second,
+::testing::AssertionResult ShowsBands(const CalculatorWindow& calculator, BandColour first, BandColour second,
                                       BandColour multiplier, BandColour tolerance);
-// Text1, Text2 and Text3 hold exactly these texts.
-::testing::AssertionResult ShowsValue(const Form1& form, std::string_view ohm, std::string_view kiloOhm,
-                                      std::string_view megaOhm);
-inline ::testing::AssertionResult ShowsNoValue(const Form1& form) { return ShowsValue(form, "", "", ""); }
+// The Ω, KΩ and MΩ boxes hold exactly these texts.
+::testing::AssertionResult ShowsValue(const CalculatorWindow& calculator, std::string_view ohm,
+                                      std::string_view kiloOhm, std::string_view megaOhm);
+inline ::testing::AssertionResult ShowsNoValue(const CalculatorWindow& calculator) {
+  return ShowsValue(calculator, "", "", "");
+}
 
 // Folder, platform and App, not started yet.
 class UiTest : public ::testing::Test {
@@ -66,23 +78,24 @@ class UiTest : public ::testing::Test {
 };
 
 // The calculator started from no settings file, beeps of the start-up forgotten.
-class Form1Test : public UiTest {
+class CalculatorWindowTest : public UiTest {
  protected:
   void SetUp() override {
     app.start();
     platform.resetBeeps();
   }
-  Form1& form() { return app.form1(); }
+  CalculatorWindow& calculator() { return app.calculator(); }
+  OptionButton& option(Choice c) { return calculator().bandOption(c.group, c.colour); }
 
   // A user click on an option.
-  void click(int option) { form().option(option).userClick(); }
+  void click(Choice c) { option(c).userClick(); }
   // A real mouse press and release on an option: the press handler first, then the click.
-  void pressAndClick(int option);
+  void pressAndClick(Choice c);
   // Typing ASCII into the entry box one character at a time, after what is already there.
   void type(std::string_view characters);
   // The bands chosen by clicks from the start state: first digit 1..9, second digit, multiplier.
   void chooseBands(int first, int second, BandColour multiplier);
-  void press(const char* button) { form().get<CommandButton>(button).press(); }
+  void press(const char* button) { calculator().get<CommandButton>(button).press(); }
 };
 
 }  // namespace zen::test

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Form1Fixture.h"
+#include "CalculatorFixture.h"
 #include "SavedValues.h"
 
 namespace zen::test {
@@ -40,17 +40,17 @@ std::vector<std::string> goodEntries() {
 
 class StartTest : public UiTest {
  protected:
-  Form1& form() { return app.form1(); }
+  CalculatorWindow& calculator() { return app.calculator(); }
   void expectStartState() {
-    EXPECT_TRUE(form().shown());
-    EXPECT_TRUE(form().Timer1().enabled());
-    EXPECT_TRUE(form().Timer2().enabled());
-    EXPECT_EQ(form().focus(), &form().Text5());
-    EXPECT_TRUE(ShowsBands(form(), C::Black, C::Black, C::Gold, C::Gold));
-    EXPECT_TRUE(ShowsNoValue(form()));
-    EXPECT_EQ(form().Text4().text(), "5");
-    EXPECT_EQ(form().Text5().text(), "");
-    EXPECT_EQ(form().ValueOhm, 0);
+    EXPECT_TRUE(calculator().shown());
+    EXPECT_TRUE(calculator().clockTimer().enabled());
+    EXPECT_TRUE(calculator().positionTimer().enabled());
+    EXPECT_EQ(calculator().focus(), &calculator().entryBox());
+    EXPECT_TRUE(ShowsBands(calculator(), C::Black, C::Black, C::Gold, C::Gold));
+    EXPECT_TRUE(ShowsNoValue(calculator()));
+    EXPECT_EQ(calculator().toleranceBox().text(), "5");
+    EXPECT_EQ(calculator().entryBox().text(), "");
+    EXPECT_EQ(calculator().ValueOhm, 0);
     EXPECT_EQ(app.auxWindowFlag(), 11);
     EXPECT_EQ(app.appFolder(), dir.path());
     for (const std::string& line : app.helpLines()) EXPECT_EQ(line, "");
@@ -60,8 +60,10 @@ class StartTest : public UiTest {
   }
   void expectEmptySlots() {
     for (int k = 0; k < 5; ++k) {
-      EXPECT_EQ(form().slotLabel(k).caption(), "") << "slot " << k;
-      for (int b = 0; b < 4; ++b) EXPECT_EQ(form().slotBand(k, b).backColour(), 0u) << "slot " << k << " band " << b;
+      EXPECT_EQ(calculator().slotLabel(k).caption(), "") << "slot " << k;
+      for (int b = 0; b < 4; ++b) {
+        EXPECT_EQ(calculator().slotBand(k, b).backColour(), 0u) << "slot " << k << " band " << b;
+      }
     }
   }
 };
@@ -70,22 +72,22 @@ TEST_F(StartTest, FromAGoodFile) {
   writeSettings(goodEntries());
   app.start();
   expectStartState();
-  EXPECT_EQ(form().top(), 1800);
-  EXPECT_EQ(form().left(), 2400);
+  EXPECT_EQ(calculator().top(), 1800);
+  EXPECT_EQ(calculator().left(), 2400);
   EXPECT_EQ(app.savedValues().get(1), " 1800");
   EXPECT_EQ(app.savedValues().get(2), " 2400");
   EXPECT_EQ(app.savedValues().get(32), "reserved");
-  EXPECT_EQ(form().slotLabel(0).caption(), "4.7KΩ");
-  EXPECT_EQ(form().slotBand(0, 0).backColour(), 0x00FFFFu);
-  EXPECT_EQ(form().slotBand(0, 1).backColour(), 0xFF00FFu);
-  EXPECT_EQ(form().slotBand(0, 2).backColour(), 0x0000FFu);
-  EXPECT_EQ(form().slotBand(0, 3).backColour(), 0x00C0C0u);
-  EXPECT_EQ(form().slotLabel(4).caption(), "100MΩ");
-  EXPECT_EQ(form().slotBand(4, 0).backColour(), 0x404080u);
-  EXPECT_EQ(form().slotBand(4, 3).backColour(), 0xE0E0E0u);
+  EXPECT_EQ(calculator().slotLabel(0).caption(), "4.7KΩ");
+  EXPECT_EQ(calculator().slotBand(0, 0).backColour(), 0x00FFFFu);
+  EXPECT_EQ(calculator().slotBand(0, 1).backColour(), 0xFF00FFu);
+  EXPECT_EQ(calculator().slotBand(0, 2).backColour(), 0x0000FFu);
+  EXPECT_EQ(calculator().slotBand(0, 3).backColour(), 0x00C0C0u);
+  EXPECT_EQ(calculator().slotLabel(4).caption(), "100MΩ");
+  EXPECT_EQ(calculator().slotBand(4, 0).backColour(), 0x404080u);
+  EXPECT_EQ(calculator().slotBand(4, 3).backColour(), 0xE0E0E0u);
   for (int k = 1; k <= 3; ++k) {
-    EXPECT_EQ(form().slotLabel(k).caption(), "") << "slot " << k;
-    for (int b = 0; b < 4; ++b) EXPECT_EQ(form().slotBand(k, b).backColour(), 0u);
+    EXPECT_EQ(calculator().slotLabel(k).caption(), "") << "slot " << k;
+    for (int b = 0; b < 4; ++b) EXPECT_EQ(calculator().slotBand(k, b).backColour(), 0u);
   }
 }
 
@@ -95,8 +97,8 @@ TEST_F(StartTest, WithoutAFileOpensAtTheFallbackPositionWithEmptySlots) {
   EXPECT_EQ(app.savedValues().get(1), "60");
   EXPECT_EQ(app.savedValues().get(2), "60");
   for (int n = 3; n <= entry::kCount; ++n) EXPECT_EQ(app.savedValues().get(n), "") << "entry " << n;
-  EXPECT_EQ(form().top(), 60);
-  EXPECT_EQ(form().left(), 60);
+  EXPECT_EQ(calculator().top(), 60);
+  EXPECT_EQ(calculator().left(), 60);
   expectEmptySlots();
   EXPECT_FALSE(settingsExist()) << "starting writes nothing";
 }
@@ -105,11 +107,11 @@ TEST_F(StartTest, FromAShortFileTakesTheEntriesItHasAndLeavesTheRestEmpty) {
   dir.write(kSettingsFileName, "\" 2000\"\r\n\" 3000\"\r\n\"1K" + kOmega + "\"\r\n\"4210816\"");
   app.start();
   expectStartState();
-  EXPECT_EQ(form().top(), 2000);
-  EXPECT_EQ(form().left(), 3000);
-  EXPECT_EQ(form().slotLabel(0).caption(), "1KΩ");
-  EXPECT_EQ(form().slotBand(0, 0).backColour(), 0x404080u);
-  EXPECT_EQ(form().slotBand(0, 1).backColour(), 0u);
+  EXPECT_EQ(calculator().top(), 2000);
+  EXPECT_EQ(calculator().left(), 3000);
+  EXPECT_EQ(calculator().slotLabel(0).caption(), "1KΩ");
+  EXPECT_EQ(calculator().slotBand(0, 0).backColour(), 0x404080u);
+  EXPECT_EQ(calculator().slotBand(0, 1).backColour(), 0u);
   for (int n = 5; n <= entry::kCount; ++n) EXPECT_EQ(app.savedValues().get(n), "") << "entry " << n;
 }
 
@@ -126,15 +128,15 @@ TEST_F(StartTest, FromAFileThatIsNotSettingsAtAll) {
 TEST_F(StartTest, FromAFileSavedWithAByteOrderMark) {
   dir.write(kSettingsFileName, "\xEF\xBB\xBF" + SettingsBytes(goodEntries()));
   app.start();
-  EXPECT_EQ(form().top(), 1800);
-  EXPECT_EQ(form().left(), 2400);
+  EXPECT_EQ(calculator().top(), 1800);
+  EXPECT_EQ(calculator().left(), 2400);
 }
 
 TEST_F(StartTest, FromAFolderInPlaceOfTheFile) {
   std::filesystem::create_directory(dir.path() / kSettingsFileName);
   app.start();
   expectStartState();
-  EXPECT_EQ(form().top(), 60);
+  EXPECT_EQ(calculator().top(), 60);
   expectEmptySlots();
 }
 
@@ -170,8 +172,8 @@ TEST_P(PositionCheck, ReplacesOutOfRangePositionsBySixty) {
   app.start();
   EXPECT_EQ(app.savedValues().get(1), c.topAfter);
   EXPECT_EQ(app.savedValues().get(2), c.leftAfter);
-  EXPECT_EQ(form().top(), c.windowTop);
-  EXPECT_EQ(form().left(), c.windowLeft);
+  EXPECT_EQ(calculator().top(), c.windowTop);
+  EXPECT_EQ(calculator().left(), c.windowLeft);
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, PositionCheck, ::testing::ValuesIn(kPositionCases));
@@ -181,19 +183,19 @@ INSTANTIATE_TEST_SUITE_P(Entries, PositionCheck, ::testing::ValuesIn(kPositionCa
 TEST_F(StartTest, RecorderKeepsEntriesOneAndTwoCurrent) {
   writeSettings(Entries({{1, "999"}, {2, "999"}}));
   app.start();
-  form().Timer2().tick();
+  calculator().positionTimer().tick();
   EXPECT_EQ(app.savedValues().get(1), " 60");
   EXPECT_EQ(app.savedValues().get(2), " 60");
 
-  form().userMoved(2400, 1800);
-  form().Timer2().tick();
+  calculator().userMoved(2400, 1800);
+  calculator().positionTimer().tick();
   EXPECT_EQ(app.savedValues().get(1), " 1800");
   EXPECT_EQ(app.savedValues().get(2), " 2400");
-  EXPECT_EQ(form().top(), 1800) << "the recorder never moves the window";
-  EXPECT_EQ(form().left(), 2400);
+  EXPECT_EQ(calculator().top(), 1800) << "the recorder never moves the window";
+  EXPECT_EQ(calculator().left(), 2400);
 
-  form().userMoved(-300, 0);
-  form().Timer2().tick();
+  calculator().userMoved(-300, 0);
+  calculator().positionTimer().tick();
   EXPECT_EQ(app.savedValues().get(1), " 0");
   EXPECT_EQ(app.savedValues().get(2), "-300");
 }
@@ -203,12 +205,12 @@ TEST_F(StartTest, RecorderKeepsEntriesOneAndTwoCurrent) {
 TEST_F(StartTest, QuitWritesTheLastRecordedPositionAndTheSlotsByteForByte) {
   writeSettings(goodEntries());
   app.start();
-  form().Text5().userEdit("4700");
-  form().get<CommandButton>("Command3").press();  // slot B
-  form().userMoved(3000, 2000);
-  form().Timer2().tick();
-  form().userMoved(5000, 4000);  // after the last tick: not recorded
-  form().get<CommandButton>("Command1").press();
+  calculator().entryBox().userEdit("4700");
+  calculator().get<CommandButton>("slotBButton").press();
+  calculator().userMoved(3000, 2000);
+  calculator().positionTimer().tick();
+  calculator().userMoved(5000, 4000);  // after the last tick: not recorded
+  calculator().get<CommandButton>("quitButton").press();
 
   std::vector<std::string> expected = goodEntries();
   expected[0] = " 2000";
@@ -221,7 +223,7 @@ TEST_F(StartTest, QuitWritesTheLastRecordedPositionAndTheSlotsByteForByte) {
   EXPECT_EQ(settingsFile(), SettingsBytes(expected));
   EXPECT_EQ(platform.endProgramCalls(), 1);
   EXPECT_TRUE(app.ended());
-  EXPECT_FALSE(form().Timer1().enabled());
+  EXPECT_FALSE(calculator().clockTimer().enabled());
   EXPECT_TRUE(platform.messages().empty());
 }
 
@@ -233,14 +235,14 @@ TEST_F(StartTest, TwoCopiesInOneFolderKeepEachOthersSlots) {
   App other{otherPlatform};
   app.start();
   other.start();
-  form().Text5().userEdit("4700");
-  form().get<CommandButton>("Command3").press();  // slot B
-  other.form1().Text5().userEdit("1000");
-  other.form1().get<CommandButton>("Command5").press();  // slot D
-  form().Timer2().tick();
-  other.form1().Timer2().tick();
-  form().get<CommandButton>("Command1").press();
-  other.form1().get<CommandButton>("Command1").press();
+  calculator().entryBox().userEdit("4700");
+  calculator().get<CommandButton>("slotBButton").press();
+  other.calculator().entryBox().userEdit("1000");
+  other.calculator().get<CommandButton>("slotDButton").press();
+  calculator().positionTimer().tick();
+  other.calculator().positionTimer().tick();
+  calculator().get<CommandButton>("quitButton").press();
+  other.calculator().get<CommandButton>("quitButton").press();
 
   std::vector<std::string> expected = goodEntries();
   const std::vector<std::string> slotB = {"4.7K" + kOmega, "65535", "16711935", "255", "49344"};
@@ -254,7 +256,7 @@ TEST_F(StartTest, TwoCopiesInOneFolderKeepEachOthersSlots) {
 
 TEST_F(StartTest, QuitWithoutAFileCreatesOneWithThirtyFiveLines) {
   app.start();
-  form().get<CommandButton>("Command1").press();
+  calculator().get<CommandButton>("quitButton").press();
   std::string expected = "\"60\"\r\n\"60\"\r\n";
   for (int n = 3; n <= entry::kCount; ++n) expected += "\"\"\r\n";
   EXPECT_EQ(settingsFile(), expected);
@@ -267,14 +269,14 @@ TEST_F(StartTest, QuitDropsLinesBeyondTheThirtyFifth) {
   entries.push_back("extra 37");
   writeSettings(entries);
   app.start();
-  form().Command1_Click();
+  calculator().quitPressed();
   EXPECT_EQ(settingsFile(), SettingsBytes(goodEntries()));
 }
 
 TEST_F(StartTest, QuitLeavesNoTemporaryFileBehind) {
   writeSettings(goodEntries());
   app.start();
-  form().Command1_Click();
+  calculator().quitPressed();
   std::vector<std::string> names;
   for (const auto& e : std::filesystem::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
   EXPECT_EQ(names, std::vector<std::string>{kSettingsFileName});
@@ -285,7 +287,7 @@ TEST_F(StartTest, QuitMakesTheMissingFolderPrivateToTheUser) {
   platform.setAppFolder(folder);
   app.start();
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "config")) << "a start alone makes nothing";
-  form().Command1_Click();
+  calculator().quitPressed();
   EXPECT_TRUE(platform.messages().empty());
   EXPECT_TRUE(std::filesystem::is_regular_file(folder / kSettingsFileName));
   for (const auto& made : {folder, folder.parent_path()}) {
@@ -316,7 +318,7 @@ TEST_P(FailedSave, ShowsOneMessageAndStillEnds) {
   } else if (GetParam() == SaveFault::FolderInPlaceOfTheFile) {
     std::filesystem::create_directory(folder / kSettingsFileName);
   }
-  form().get<CommandButton>("Command1").press();
+  calculator().get<CommandButton>("quitButton").press();
 
   ASSERT_EQ(platform.messages().size(), 1u);
   const std::string& text = platform.messages().front().text;
@@ -325,7 +327,7 @@ TEST_P(FailedSave, ShowsOneMessageAndStillEnds) {
   EXPECT_EQ(platform.messages().front().title, kProgramTitle);  // as every message box's
   EXPECT_EQ(platform.endProgramCalls(), 1);
   EXPECT_TRUE(app.ended());
-  EXPECT_FALSE(form().Timer1().enabled());
+  EXPECT_FALSE(calculator().clockTimer().enabled());
   EXPECT_EQ(std::filesystem::exists(kSettingsFileName), startFolderHadSettings) << "nothing in the start folder";
   if (GetParam() == SaveFault::FolderInPlaceOfTheFile) {
     EXPECT_TRUE(std::filesystem::is_directory(folder / kSettingsFileName));
@@ -343,20 +345,20 @@ INSTANTIATE_TEST_SUITE_P(Faults, FailedSave,
 TEST_F(StartTest, CloseBoxWritesNothing) {
   writeSettings(goodEntries());
   app.start();
-  form().Text5().userEdit("4700");
-  form().get<CommandButton>("Command2").press();
-  form().userMoved(3000, 2000);
-  form().Timer2().tick();
-  form().closeBoxPressed();
+  calculator().entryBox().userEdit("4700");
+  calculator().get<CommandButton>("slotAButton").press();
+  calculator().userMoved(3000, 2000);
+  calculator().positionTimer().tick();
+  calculator().closeBoxPressed();
   EXPECT_EQ(settingsFile(), SettingsBytes(goodEntries()));
-  EXPECT_FALSE(form().shown());
+  EXPECT_FALSE(calculator().shown());
   EXPECT_EQ(platform.endProgramCalls(), 1);
   EXPECT_TRUE(platform.messages().empty());
 }
 
 TEST_F(StartTest, CloseBoxWithoutAFileCreatesNone) {
   app.start();
-  form().closeBoxPressed();
+  calculator().closeBoxPressed();
   EXPECT_FALSE(settingsExist());
   EXPECT_EQ(platform.endProgramCalls(), 1);
 }

@@ -1,11 +1,11 @@
 #pragma once
 // The calculator window: the resistor drawing, the four band selectors, the value panel, the
 // memory panel, the clock and the command buttons. Its handlers live in several files by topic:
-// Form1.cpp (layout, start-up, position, Quit), Form1Bands.cpp (colour selection and the value),
-// Form1Entry.cpp (the typed value), Form1Slots.cpp (memory slots and CLS), Form1Clock.cpp (the
-// clock), Form1Commands.cpp (the buttons that open the help, chart and about windows),
-// Form1Browser.cpp (the W E V button and the homepage link) and Form1Reader.cpp (what a screen
-// reader hears of the value and the slots).
+// CalculatorWindow.cpp (layout, start-up, position, Quit), CalculatorBands.cpp (colour selection
+// and the value), CalculatorEntry.cpp (the typed value), CalculatorSlots.cpp (memory slots and
+// CLS), CalculatorClock.cpp (the clock), CalculatorCommands.cpp (the buttons that open the help,
+// chart and about windows), CalculatorBrowser.cpp (the W E V button and the homepage link) and
+// CalculatorReader.cpp (what a screen reader hears of the value and the slots).
 
 #include <array>
 #include <cstdint>
@@ -21,8 +21,8 @@ namespace zen {
 class App;
 
 inline constexpr int kOptionCount = 41;
-inline constexpr Rgb kForm1Back = 0xFFC0C0;
-inline constexpr Rgb kForm1Text = 0xC00000;
+inline constexpr Rgb kCalculatorBack = 0xFFC0C0;
+inline constexpr Rgb kCalculatorText = 0xC00000;
 inline constexpr Rgb kEntryBack = 0xC0FFC0;
 inline constexpr Rgb kValueBack = 0xC0FFFF;
 inline constexpr Rgb kLinkColour = 0xFFFFC0;
@@ -32,14 +32,14 @@ inline constexpr Rgb kLinkRestColour = 0xFF8080;
 // The four painted bands of the drawing, in order.
 enum class Band { First = 0, Second = 1, Multiplier = 2, Tolerance = 3 };
 
-class Form1 : public Window {
+class CalculatorWindow : public Window {
  public:
-  explicit Form1(App& app);
+  explicit CalculatorWindow(App& app);
 
   // Start-up, position recorder, Quit, close box.
-  void Form_Load();
-  void Timer2_Timer();
-  void Command1_Click();
+  void startUp();
+  void positionTick();
+  void quitPressed();
   void closeBoxPressed() override;
 
   // Bands to value.
@@ -47,30 +47,31 @@ class Form1 : public Window {
   int ReadSecondBand();
   void ComputeValue(std::int16_t tens, std::int16_t digit);
 
-  // Colour selection handlers.
-  void Option1_Click();
-  void firstBandChoice(int digit);
-  void Option11_Click();
-  void secondBandChoice(int digit);
-  void multiplierChoice(BandColour colour);
-  void toleranceChoice(BandColour colour);
-  void multiplierMouseDown();
-  void goldSilverHint(BandColour colour);
-  void Form_MouseMove();
-  void Label25_MouseMove();
+  // Colour selection handlers. Black in the first band starts over; black in the second band has
+  // rules of its own.
+  void firstBandBlackChosen();
+  void firstBandChosen(int digit);
+  void secondBandBlackChosen();
+  void secondBandChosen(int digit);
+  void multiplierChosen(BandColour colour);
+  void toleranceChosen(BandColour colour);
+  void multiplierPressed();
+  void goldSilverHovered(BandColour colour);
+  void backgroundHovered();
+  void homepageLinkHovered();
 
   // The typed value.
-  void Text5_Change();
-  void Text5_MouseDown();
+  void entryChanged();
+  void entryPressed();
 
   // Memory slots and CLS.
   std::string SlotValueText() const;
   void StoreSlot(int slot);
   void RestoreSlots();
-  void Command11_Click();
+  void clsPressed();
 
   // Clock.
-  void Timer1_Timer();
+  void clockTick();
 
   // What a screen reader hears of the user's last action: the bands that changed since it was last
   // told, besides the one the user chose, then the value ("1帯 紫、7 Ω ±5%"); or what the action
@@ -82,12 +83,12 @@ class Form1 : public Window {
   // What memory slot k holds, as its button describes it: "4.7KΩ 黄 紫 赤 金", or "空き".
   std::string slotForReader(int k) const;
 
-  // Commands that open the other windows, and the homepage link.
-  void Command7_Click();
-  void Command8_Click();
-  void Command9_Click();
-  void Command10_Click();
-  void Label25_Click();
+  // Commands that open the other windows (色帯表, HELP, W E V, 情  報), and the homepage link.
+  void chartPressed();
+  void helpPressed();
+  void webPressed();
+  void aboutPressed();
+  void homepageLinkClicked();
   // Closes the browser's frame window when it is open.
   void closeFrameWindow();
 
@@ -103,20 +104,25 @@ class Form1 : public Window {
   std::string ShownYear;
   int ShownWeekday = 0;
 
-  // Controls by role. Options are numbered 1..41.
-  OptionButton& option(int n) const { return *options_.at(static_cast<std::size_t>(n - 1)); }
-  PictureBox& swatch(int n) const { return *swatches_.at(static_cast<std::size_t>(n - 1)); }
+  // Controls by role. A selector's option and the swatch that holds it, by colour; a group has no
+  // option for a colour it does not offer (std::bad_optional_access).
+  OptionButton& bandOption(BandGroup g, BandColour c) const { return *options_.at(optionIndex(g, c)); }
+  PictureBox& swatch(BandGroup g, BandColour c) const { return *swatches_.at(optionIndex(g, c)); }
+  OptionButton& firstBandOption(int digit) const { return bandOption(BandGroup::First, digitColour(digit)); }
+  OptionButton& secondBandOption(int digit) const { return bandOption(BandGroup::Second, digitColour(digit)); }
+  OptionButton& multiplierOption(BandColour c) const { return bandOption(BandGroup::Multiplier, c); }
+  OptionButton& toleranceOption(BandColour c) const { return bandOption(BandGroup::Tolerance, c); }
   PictureBox& bandPicture(Band b) const { return *bandPictures_[static_cast<std::size_t>(b)]; }
   Label& bandLabel(Band b) const { return *bandLabels_[static_cast<std::size_t>(b)]; }
-  TextBox& Text1() const { return *text_[0]; }
-  TextBox& Text2() const { return *text_[1]; }
-  TextBox& Text3() const { return *text_[2]; }
-  TextBox& Text4() const { return *text_[3]; }
-  TextBox& Text5() const { return *text_[4]; }
-  Label& Label25() const { return *label25_; }
-  Label& Label29() const { return *label29_; }
-  Timer& Timer1() const { return *timer1_; }
-  Timer& Timer2() const { return *timer2_; }
+  TextBox& ohmBox() const { return *valueBoxes_[0]; }
+  TextBox& kiloOhmBox() const { return *valueBoxes_[1]; }
+  TextBox& megaOhmBox() const { return *valueBoxes_[2]; }
+  TextBox& toleranceBox() const { return *valueBoxes_[3]; }
+  TextBox& entryBox() const { return *entryBox_; }
+  Label& homepageLink() const { return *homepageLink_; }
+  Label& hintLabel() const { return *hintLabel_; }
+  Timer& clockTimer() const { return *clockTimer_; }
+  Timer& positionTimer() const { return *positionTimer_; }
   // Memory slot k (0 = A .. 4 = E).
   Label& slotLabel(int k) const { return *slotLabels_.at(static_cast<std::size_t>(k)); }
   CommandButton& slotButton(int k) const { return *slotButtons_.at(static_cast<std::size_t>(k)); }
@@ -133,8 +139,15 @@ class Form1 : public Window {
   void paintBand(Band b, BandColour c);
   void paintResetBands();
   void blankValueTexts();
-  // Clears every option of a group except those in keep (option numbers).
-  void clearGroupExcept(BandGroup g, std::initializer_list<int> keep);
+  // Where the option of a colour in a group is kept.
+  static std::size_t optionIndex(BandGroup g, BandColour c) {
+    return static_cast<std::size_t>(optionOf(g, c).value() - 1);
+  }
+  static BandColour digitColour(int digit) { return colourOfDigit(digit).value(); }
+  // Clears every option of a group except the one of the colour kept.
+  void clearGroupExcept(BandGroup g, BandColour keep);
+  // Clears every option but those of the reset bands: black, black, gold, gold.
+  void clearAllButResetOptions();
   void selectResetOptions();
   // The common end of CLS and a press on the entry: reset bands, no values, an empty entry.
   void startOver();
@@ -148,14 +161,15 @@ class Form1 : public Window {
   std::array<PictureBox*, kOptionCount> swatches_{};
   std::array<PictureBox*, 4> bandPictures_{};
   std::array<Label*, 4> bandLabels_{};
-  std::array<TextBox*, 5> text_{};
+  std::array<TextBox*, 4> valueBoxes_{};
+  TextBox* entryBox_ = nullptr;
   std::array<Label*, 5> slotLabels_{};
   std::array<CommandButton*, 5> slotButtons_{};
   std::array<std::array<PictureBox*, 4>, 5> slotBands_{};
-  Label* label25_ = nullptr;
-  Label* label29_ = nullptr;
-  Timer* timer1_ = nullptr;
-  Timer* timer2_ = nullptr;
+  Label* homepageLink_ = nullptr;
+  Label* hintLabel_ = nullptr;
+  Timer* clockTimer_ = nullptr;
+  Timer* positionTimer_ = nullptr;
   bool valueAnnounced_ = false;
   std::optional<Band> chosenBand_;
   // The band colours a reader last heard of.

@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "CalculatorWindow.h"
 
 #include <cmath>
 #include <string>
@@ -21,7 +21,7 @@ const Font kGothic1125Bold{"ＭＳ ゴシック", 11.25, true, false};
 // buttons, then the commands and the link.
 constexpr int kTabEntry = 0;
 constexpr int kTabFirstSelector = 1;  // 1..4, one per band group
-constexpr int kTabFirstValue = 5;     // Text1..Text4
+constexpr int kTabFirstValue = 5;     // Ω, KΩ, MΩ, tolerance
 constexpr int kTabFirstSlot = 9;      // A..E
 constexpr int kTabFirstCommand = 14;  // CLS, HELP, 色帯表, 情  報, W E V, Quit, the link
 
@@ -37,21 +37,19 @@ struct SelectorFrame {
   BandGroup group;
 };
 constexpr SelectorFrame kSelectorFrames[] = {
-    {"Frame1", "１帯", 240, 1080, 5055, 1215, 360, BandGroup::First},
-    {"Frame2", "２帯", 240, 2400, 5055, 975, 360, BandGroup::Second},
-    {"Frame3", "３帯", 240, 3480, 6015, 1095, 480, BandGroup::Multiplier},
-    {"Frame4", "４帯（％）", 240, 4680, 4575, 1335, 300, BandGroup::Tolerance},
+    {"firstBandSelector", "１帯", 240, 1080, 5055, 1215, 360, BandGroup::First},
+    {"secondBandSelector", "２帯", 240, 2400, 5055, 975, 360, BandGroup::Second},
+    {"multiplierSelector", "３帯", 240, 3480, 6015, 1095, 480, BandGroup::Multiplier},
+    {"toleranceSelector", "４帯（％）", 240, 4680, 4575, 1335, 300, BandGroup::Tolerance},
 };
 
-// The holder of each option: Picture1..Picture38, then three late additions for the last
-// tolerance options.
-std::string swatchName(int option) {
-  switch (option) {
-    case 39: return "Picture49";
-    case 40: return "Picture95";
-    case 41: return "Picture96";
-    default: return "Picture" + std::to_string(option);
-  }
+// An option is named for its group and colour ("firstBandYellow", "multiplierGold"); the swatch
+// that holds it adds "Swatch".
+constexpr const char* kGroupNames[] = {"firstBand", "secondBand", "multiplier", "tolerance"};
+constexpr const char* kColourNames[kBandColourCount] = {
+    "Black", "Brown", "Red", "Orange", "Yellow", "Green", "Blue", "Purple", "Grey", "White", "Gold", "Silver", "None"};
+std::string optionName(BandGroup g, BandColour c) {
+  return std::string(kGroupNames[static_cast<int>(g)]) + kColourNames[index(c)];
 }
 
 std::string groupTitle(BandGroup g) {
@@ -83,11 +81,12 @@ struct Placement {
 
 // The drawing: body pieces and bands from left to right.
 constexpr Placement kBodyPieces[] = {
-    {"Picture41", 5880, 480, 135, 495}, {"Picture43", 6240, 480, 135, 495}, {"Picture45", 6600, 480, 135, 495}};
+    {"body1", 5880, 480, 135, 495}, {"body2", 6240, 480, 135, 495}, {"body3", 6600, 480, 135, 495}};
 constexpr Placement kBands[] = {
-    {"Picture40", 5640, 480, 255, 495}, {"Picture42", 6000, 480, 255, 495},
-    {"Picture44", 6360, 480, 255, 495}, {"Picture46", 6720, 480, 255, 495}};
-constexpr const char* kBandLabelNames[] = {"Label7", "Label8", "Label9", "Label10"};
+    {"firstBand", 5640, 480, 255, 495}, {"secondBand", 6000, 480, 255, 495},
+    {"multiplierBand", 6360, 480, 255, 495}, {"toleranceBand", 6720, 480, 255, 495}};
+constexpr const char* kBandLabelNames[] = {"firstBandLabel", "secondBandLabel", "multiplierBandLabel",
+                                           "toleranceBandLabel"};
 
 struct LeaderLine {
   const char* name;
@@ -95,10 +94,14 @@ struct LeaderLine {
   Rgb colour;
 };
 constexpr LeaderLine kLeaderLines[] = {
-    {"Line1", 5760, 960, 5760, 1680, 0x404080}, {"Line2", 5280, 1680, 5760, 1680, 0x004080},
-    {"Line3", 6120, 960, 6120, 3000, 0x0000FF}, {"Line4", 5280, 3000, 6120, 3000, 0x0000FF},
-    {"Line6", 6480, 960, 6480, 4200, 0x0080FF}, {"Line5", 6240, 4200, 6480, 4200, 0x0080FF},
-    {"Line7", 6840, 960, 6840, 5280, 0x00FFFF}, {"Line8", 4800, 5280, 6840, 5280, 0x00FFFF}};
+    {"firstBandLeaderDown", 5760, 960, 5760, 1680, 0x404080},
+    {"firstBandLeaderAcross", 5280, 1680, 5760, 1680, 0x004080},
+    {"secondBandLeaderDown", 6120, 960, 6120, 3000, 0x0000FF},
+    {"secondBandLeaderAcross", 5280, 3000, 6120, 3000, 0x0000FF},
+    {"multiplierBandLeaderDown", 6480, 960, 6480, 4200, 0x0080FF},
+    {"multiplierBandLeaderAcross", 6240, 4200, 6480, 4200, 0x0080FF},
+    {"toleranceBandLeaderDown", 6840, 960, 6840, 5280, 0x00FFFF},
+    {"toleranceBandLeaderAcross", 4800, 5280, 6840, 5280, 0x00FFFF}};
 
 // The memory panel's placeholder design contents; the start-up replaces them from the settings.
 struct SlotDesign {
@@ -118,6 +121,9 @@ constexpr int kSlotRowHeight = 375;
 // band, end.
 constexpr int kSlotPieceLeft[] = {1320, 1560, 1800, 1920, 2160, 2280, 2520, 2640, 2880};
 constexpr int kSlotPieceWidth[] = {255, 255, 135, 255, 135, 255, 135, 255, 375};
+// What each piece is called after its slot's name ("slotA"): "slotABand1", "slotABody1"…
+constexpr const char* kSlotPieceNames[] = {"LeftCap", "Band1", "Body1", "Band2", "Body2",
+                                           "Band3",   "Body3", "Band4", "RightCap"};
 
 struct CommandDesign {
   const char* name;
@@ -128,11 +134,11 @@ struct CommandDesign {
 
 }  // namespace
 
-Form1::Form1(App& app) : Window(app, "Form1") {
+CalculatorWindow::CalculatorWindow(App& app) : Window(app, "CalculatorWindow") {
   setCaption("カラ-コ-ド抵抗");
   setClientSize(8325, 9690);
   move(1830, 1800);
-  setBackColour(kForm1Back);
+  setBackColour(kCalculatorBack);
   setBorder(BorderStyle::FixedSingle);
   setTitleButtons(true, false);
   setIcon(":/assets/zentario.svg");
@@ -142,11 +148,11 @@ Form1::Form1(App& app) : Window(app, "Form1") {
   buildValuePanel();
   buildMemoryPanel();
   buildClockAndCommands();
-  onMouseMove = [this] { Form_MouseMove(); };
+  onMouseMove = [this] { backgroundHovered(); };
 }
 
-void Form1::buildTitleAndDrawing() {
-  auto& icon = add<PictureBox>("Picture48");
+void CalculatorWindow::buildTitleAndDrawing() {
+  auto& icon = add<PictureBox>("titleIcon");
   icon.setBounds(360, 240, 540, 540);
   icon.setPicture(":/assets/zentario.svg");
   icon.setRole(Role::Graphic);
@@ -162,11 +168,11 @@ void Form1::buildTitleAndDrawing() {
     l.setForeColour(fore);
     l.setTransparent(true);
   };
-  title("Label6", "色 帯 ", 2160, 360, 615, 11.25, Align::Right, 0x0000FF);
-  title("Label14", "抵 抗", 2880, 360, 615, 11.25, Align::Centre, kForm1Text);
-  title("Label21", "Ver 1.95", 3840, 720, 855, 8.25, Align::Centre, kForm1Text);
+  title("titleColourBand", "色 帯 ", 2160, 360, 615, 11.25, Align::Right, 0x0000FF);
+  title("titleResistor", "抵 抗", 2880, 360, 615, 11.25, Align::Centre, kCalculatorText);
+  title("versionLabel", "Ver 1.95", 3840, 720, 855, 8.25, Align::Centre, kCalculatorText);
 
-  auto& leftCap = add<PictureBox>("Picture39");
+  auto& leftCap = add<PictureBox>("leftCap");
   leftCap.setBounds(5160, 480, 495, 495);
   leftCap.setBackColour(kBodyColour);
   leftCap.setPicture(":/assets/cap-left.svg");
@@ -189,7 +195,7 @@ void Form1::buildTitleAndDrawing() {
     label.setTransparent(true);
     bandLabels_[i] = &label;
   }
-  auto& rightCap = add<PictureBox>("Picture47");
+  auto& rightCap = add<PictureBox>("rightCap");
   rightCap.setBounds(6960, 480, 615, 495);
   rightCap.setBackColour(kBodyColour);
   rightCap.setPicture(":/assets/cap-right.svg");
@@ -202,7 +208,7 @@ void Form1::buildTitleAndDrawing() {
   }
 }
 
-void Form1::buildSelectors() {
+void CalculatorWindow::buildSelectors() {
   int group = 0;
   for (const auto& f : kSelectorFrames) {
     ++group;
@@ -214,12 +220,14 @@ void Form1::buildSelectors() {
     for (int n = range.first; n <= range.last; ++n) {
       const BandColour colour = *optionColour(f.group, n);
       const Rgb display = displayColour(colour);
-      auto& holder = add<PictureBox>(swatchName(n), &frame);
+      const std::string name = optionName(f.group, colour);
+      auto& holder = add<PictureBox>(name + "Swatch", &frame);
       holder.setBounds(120 + kSwatchPitch * (n - range.first), f.swatchTop, kSwatchSize, kSwatchSize);
       // The white multiplier's holder keeps the desktop's window colour; its option is white.
-      holder.setBackColour(n == 30 ? kSystemWindowBackground : display);
+      const bool whiteMultiplier = f.group == BandGroup::Multiplier && colour == BandColour::White;
+      holder.setBackColour(whiteMultiplier ? kSystemWindowBackground : display);
       holder.setBorder(true);
-      auto& option = add<OptionButton>("Option" + std::to_string(n), &holder);
+      auto& option = add<OptionButton>(name, &holder);
       option.setBounds(120, 120, 255, 255);
       option.setBackColour(display);
       option.setAccessibleName(optionAccessibleName(f.group, colour));
@@ -234,23 +242,23 @@ void Form1::buildSelectors() {
 
       switch (f.group) {
         case BandGroup::First:
-          option.onClick = n == 1 ? std::function<void()>([this] { Option1_Click(); })
-                                  : [this, d = n - 1] { firstBandChoice(d); };
+          option.onClick = colour == BandColour::Black ? std::function<void()>([this] { firstBandBlackChosen(); })
+                                                       : [this, d = *digitOf(colour)] { firstBandChosen(d); };
           break;
         case BandGroup::Second:
-          option.onClick = n == 11 ? std::function<void()>([this] { Option11_Click(); })
-                                   : [this, d = n - 11] { secondBandChoice(d); };
+          option.onClick = colour == BandColour::Black ? std::function<void()>([this] { secondBandBlackChosen(); })
+                                                       : [this, d = *digitOf(colour)] { secondBandChosen(d); };
           break;
         case BandGroup::Multiplier:
-          option.onClick = [this, colour] { multiplierChoice(colour); };
-          option.onMouseDown = [this] { multiplierMouseDown(); };
+          option.onClick = [this, colour] { multiplierChosen(colour); };
+          option.onMouseDown = [this] { multiplierPressed(); };
           if (colour == BandColour::Gold || colour == BandColour::Silver) {
             option.setPointer(Pointer::Arrow);
-            option.onMouseMove = [this, colour] { goldSilverHint(colour); };
+            option.onMouseMove = [this, colour] { goldSilverHovered(colour); };
           }
           break;
         case BandGroup::Tolerance:
-          option.onClick = [this, colour] { toleranceChoice(colour); };
+          option.onClick = [this, colour] { toleranceChosen(colour); };
           break;
       }
     }
@@ -267,27 +275,27 @@ void Form1::buildSelectors() {
       l.setRole(Role::None);
     };
     if (f.group == BandGroup::First) {
-      legend("Label11",
+      legend("firstBandLegend",
              "   ク　　    チ        ア       ダ       キ        ミ        ア       ム       ハ       シ", 960,
-             kForm1Text);
+             kCalculatorText);
     } else if (f.group == BandGroup::Multiplier) {
-      legend("Label12",
+      legend("multiplierLegend",
              "    ０        １        ２        ３        ４        ５        ６        ７        ８        ９ "
              "       0.1     0.01",
-             240, kForm1Text);
+             240, kCalculatorText);
     } else if (f.group == BandGroup::Tolerance) {
-      legend("Label13", "  0.05    0.1   0.25    0.5     1       2      5      10     20", 900, 0x800000);
+      legend("toleranceLegend", "  0.05    0.1   0.25    0.5     1       2      5      10     20", 900, 0x800000);
     }
   }
 }
 
-void Form1::buildValuePanel() {
-  auto& frame = add<Frame>("Frame5");
+void CalculatorWindow::buildValuePanel() {
+  auto& frame = add<Frame>("valuePanel");
   frame.setBounds(480, 6240, 2655, 3015);
   frame.setCaption("抵抗値 ＆ 入力");
   frame.setFont(kDefault9);
 
-  auto& entry = add<TextBox>("Text5", &frame);
+  auto& entry = add<TextBox>("entryBox", &frame);
   entry.setBounds(480, 360, 1455, 330);
   entry.setBackColour(kEntryBack);
   entry.setForeColour(kSystemWindowText);
@@ -298,10 +306,10 @@ void Form1::buildValuePanel() {
   entry.setInputMethod(false);
   entry.setTabIndex(kTabEntry);
   entry.setAccessibleName("抵抗値 入力");
-  entry.onChange = [this] { Text5_Change(); };
-  entry.onMouseDown = [this] { Text5_MouseDown(); };
+  entry.onChange = [this] { entryChanged(); };
+  entry.onMouseDown = [this] { entryPressed(); };
 
-  auto& separator = add<Line>("Line9", &frame);
+  auto& separator = add<Line>("valueSeparator", &frame);
   separator.setEnds(120, 840, 2520, 840);
   separator.setForeColour(0xFF00FF);
 
@@ -312,9 +320,9 @@ void Form1::buildValuePanel() {
     const char* label;
     const char* unit;
   };
-  constexpr ValueBox kValueBoxes[] = {{"Text1", 960, kForm1Text, "Label1", "Ω"},
-                                      {"Text2", 1440, 0x400000, "Label2", "ＫΩ"},
-                                      {"Text3", 1920, 0x400000, "Label3", "ＭΩ"}};
+  constexpr ValueBox kValueBoxes[] = {{"ohmBox", 960, kCalculatorText, "ohmUnit", "Ω"},
+                                      {"kiloOhmBox", 1440, 0x400000, "kiloOhmUnit", "ＫΩ"},
+                                      {"megaOhmBox", 1920, 0x400000, "megaOhmUnit", "ＭΩ"}};
   for (std::size_t i = 0; i < 3; ++i) {
     const auto& v = kValueBoxes[i];
     auto& box = add<TextBox>(v.box, &frame);
@@ -329,19 +337,19 @@ void Form1::buildValuePanel() {
     box.setTabIndex(kTabFirstValue + static_cast<int>(i));
     // No length cap on the value boxes: they are read-only, and a cap would cut an eleven-digit
     // value (99 gigaohms) when the program writes it.
-    text_[i] = &box;
+    valueBoxes_[i] = &box;
     auto& unit = add<Label>(v.label, &frame);
     unit.setBounds(2040, v.top + 120, 495, 255);
     unit.setCaption(v.unit);
     unit.setFont(kDefault9);
     unit.setTransparent(true);
   }
-  auto& toleranceLabel = add<Label>("Label4", &frame);
+  auto& toleranceLabel = add<Label>("toleranceCaption", &frame);
   toleranceLabel.setBounds(480, 2520, 855, 255);
   toleranceLabel.setCaption("誤差（±）");
   toleranceLabel.setFont(kDefault9);
   toleranceLabel.setTransparent(true);
-  auto& tolerance = add<TextBox>("Text4", &frame);
+  auto& tolerance = add<TextBox>("toleranceBox", &frame);
   tolerance.setBounds(1320, 2400, 615, 285);
   tolerance.setBackColour(kValueBack);
   tolerance.setForeColour(0x800000);
@@ -350,24 +358,24 @@ void Form1::buildValuePanel() {
   tolerance.setReadOnly(true);
   tolerance.setAccessibleName("誤差 ％");
   tolerance.setTabIndex(kTabFirstValue + 3);
-  text_[3] = &tolerance;
-  auto& percent = add<Label>("Label5", &frame);
+  valueBoxes_[3] = &tolerance;
+  auto& percent = add<Label>("percentUnit", &frame);
   percent.setBounds(2040, 2520, 375, 255);
   percent.setCaption("％");
   percent.setFont(kDefault9);
   percent.setTransparent(true);
-  text_[4] = &entry;
+  entryBox_ = &entry;
   // Focus asked for a control that cannot take it lands in the entry box.
   setFocusFallback(entry);
 }
 
-void Form1::buildMemoryPanel() {
-  auto& frame = add<Frame>("Frame6");
+void CalculatorWindow::buildMemoryPanel() {
+  auto& frame = add<Frame>("memoryPanel");
   frame.setBounds(3720, 6240, 4095, 3015);
   frame.setCaption("色帯値保存");
   frame.setFont(kDefault9);
 
-  auto& copy = add<Label>("Label20", &frame);
+  auto& copy = add<Label>("copyHeading", &frame);
   copy.setBounds(3360, 240, 615, 135);
   copy.setCaption("COPY");
   copy.setFont(Font{"ＭＳ Ｐゴシック", 8.25, true, false});
@@ -376,9 +384,9 @@ void Form1::buildMemoryPanel() {
 
   for (int k = 0; k < 5; ++k) {
     const int rowTop = kSlotRowTops[k];
-    const int firstPicture = 50 + 9 * k;
+    const std::string slot = std::string("slot") + static_cast<char>('A' + k);
     for (int piece = 0; piece < 9; ++piece) {
-      auto& p = add<PictureBox>("Picture" + std::to_string(firstPicture + piece), &frame);
+      auto& p = add<PictureBox>(slot + kSlotPieceNames[piece], &frame);
       p.setBounds(kSlotPieceLeft[piece], rowTop, kSlotPieceWidth[piece], kSlotRowHeight);
       if (piece % 2 == 1) {
         const int band = piece / 2;
@@ -391,7 +399,7 @@ void Form1::buildMemoryPanel() {
         p.setBackColour(kBodyColour);
       }
     }
-    auto& label = add<Label>("Label" + std::to_string(15 + k), &frame);
+    auto& label = add<Label>(slot + "Label", &frame);
     label.setBounds(120, rowTop + 120, 1095, 195);
     label.setCaption(kSlotDesign[k].value);
     label.setFont(kValueFont);
@@ -399,7 +407,7 @@ void Form1::buildMemoryPanel() {
     label.setTransparent(true);
     slotLabels_[static_cast<std::size_t>(k)] = &label;
 
-    auto& button = add<CommandButton>("Command" + std::to_string(2 + k), &frame);
+    auto& button = add<CommandButton>(slot + "Button", &frame);
     button.setBounds(3480, rowTop, 375, 375);
     button.setCaption(std::string(1, static_cast<char>('A' + k)));
     button.setBackColour(0x00FF00);
@@ -412,7 +420,7 @@ void Form1::buildMemoryPanel() {
   }
 }
 
-void Form1::buildClockAndCommands() {
+void CalculatorWindow::buildClockAndCommands() {
   struct ClockLabel {
     const char* name;
     const char* caption;
@@ -422,11 +430,11 @@ void Form1::buildClockAndCommands() {
     Align align;
   };
   const ClockLabel clock[] = {
-      {"Label26", "V195年", 7080, 1320, 1095, 255, kGothic1125Bold, 0xFF0000, Align::Right},
-      {"Label23", "月日", 7200, 1800, 975, 255, kGothic9Bold, 0x800000, Align::Right},
-      {"Label27", "", 7440, 2040, 255, 255, kGothic9Bold, 0x000000, Align::Centre},
-      {"Label28", "曜日", 7680, 2040, 495, 255, kGothic9Bold, 0x800000, Align::Left},
-      {"Label24", "09:10:00", 6960, 2280, 1230, 285, kGothic1125Bold, 0xFF0000, Align::Right},
+      {"clockYear", "V195年", 7080, 1320, 1095, 255, kGothic1125Bold, 0xFF0000, Align::Right},
+      {"clockMonthDay", "月日", 7200, 1800, 975, 255, kGothic9Bold, 0x800000, Align::Right},
+      {"clockWeekdayInitial", "", 7440, 2040, 255, 255, kGothic9Bold, 0x000000, Align::Centre},
+      {"clockWeekdaySuffix", "曜日", 7680, 2040, 495, 255, kGothic9Bold, 0x800000, Align::Left},
+      {"clockTime", "09:10:00", 6960, 2280, 1230, 285, kGothic1125Bold, 0xFF0000, Align::Right},
   };
   for (const auto& c : clock) {
     auto& l = add<Label>(c.name);
@@ -437,17 +445,17 @@ void Form1::buildClockAndCommands() {
     l.setAlign(c.align);
     l.setTransparent(true);
   }
-  auto& time = get<Label>("Label24");
+  auto& time = get<Label>("clockTime");
   time.setTransparent(false);
   time.setBorder(true);
   time.setBackColour(kValueBack);
   time.setQuiet(true);
 
   const CommandDesign commands[] = {
-      {"Command8", "HELP", 7080, 2880, 1095, 375, 0xFF0000},
-      {"Command7", "色帯表", 7080, 3480, 1095, 375, 0x000000},
-      {"Command10", "情  報", 7080, 4080, 1095, 375, kSystemButtonFace},
-      {"Command9", "W E V", 7080, 4680, 1095, 375, kSystemButtonFace},
+      {"helpButton", "HELP", 7080, 2880, 1095, 375, 0xFF0000},
+      {"chartButton", "色帯表", 7080, 3480, 1095, 375, 0x000000},
+      {"aboutButton", "情  報", 7080, 4080, 1095, 375, kSystemButtonFace},
+      {"webButton", "W E V", 7080, 4680, 1095, 375, kSystemButtonFace},
   };
   int tab = kTabFirstCommand + 1;  // CLS comes first
   for (const auto& c : commands) {
@@ -460,36 +468,36 @@ void Form1::buildClockAndCommands() {
     b.setPicture(":/assets/button-face.svg");
     b.setTabIndex(tab++);
   }
-  get<CommandButton>("Command8").onClick = [this] { Command8_Click(); };
-  get<CommandButton>("Command7").onClick = [this] { Command7_Click(); };
-  get<CommandButton>("Command10").onClick = [this] { Command10_Click(); };
-  get<CommandButton>("Command9").onClick = [this] { Command9_Click(); };
+  get<CommandButton>("helpButton").onClick = [this] { helpPressed(); };
+  get<CommandButton>("chartButton").onClick = [this] { chartPressed(); };
+  get<CommandButton>("aboutButton").onClick = [this] { aboutPressed(); };
+  get<CommandButton>("webButton").onClick = [this] { webPressed(); };
 
-  auto& quit = add<CommandButton>("Command1");
+  auto& quit = add<CommandButton>("quitButton");
   quit.setBounds(7080, 5280, 1095, 735);
   quit.setPicture(":/assets/quit.svg");
   quit.setBackColour(kSystemButtonFace);
   quit.setAccessibleName("終了");
   quit.setTabIndex(tab++);
-  quit.onClick = [this] { Command1_Click(); };
+  quit.onClick = [this] { quitPressed(); };
 
-  auto& cls = add<CommandButton>("Command11");
+  auto& cls = add<CommandButton>("clsButton");
   cls.setBounds(5280, 5520, 855, 375);
   cls.setCaption("CLS");
   cls.setBackColour(kSystemButtonFace);
   cls.setForeColour(kSystemWindowText);
   cls.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
   cls.setTabIndex(kTabFirstCommand);
-  cls.onClick = [this] { Command11_Click(); };
+  cls.onClick = [this] { clsPressed(); };
 
-  auto& hint = add<Label>("Label29");
+  auto& hint = add<Label>("hintLabel");
   hint.setBounds(5280, 4680, 855, 135);
   hint.setAlign(Align::Centre);
-  hint.setBackColour(kForm1Back);
+  hint.setBackColour(kCalculatorBack);
   hint.setFont(Font{"ＭＳ Ｐゴシック", 6.75, false, false});
-  label29_ = &hint;
+  hintLabel_ = &hint;
 
-  auto& link = add<Label>("Label25");
+  auto& link = add<Label>("homepageLink");
   link.setBounds(960, 9360, 1815, 255);
   link.setCaption("Soranoのホームページ");
   link.setAlign(Align::Centre);
@@ -498,27 +506,27 @@ void Form1::buildClockAndCommands() {
   link.setTransparent(true);
   link.setRole(Role::Link);
   link.setTabIndex(tab++);
-  link.onClick = [this] { Label25_Click(); };
-  link.onMouseMove = [this] { Label25_MouseMove(); };
-  label25_ = &link;
+  link.onClick = [this] { homepageLinkClicked(); };
+  link.onMouseMove = [this] { homepageLinkHovered(); };
+  homepageLink_ = &link;
 
-  auto& author = add<Label>("Label22");
+  auto& author = add<Label>("authorLabel");
   author.setBounds(6960, 9360, 855, 255);
   author.setCaption("Nagareya");
   author.setFont(Font{"ＭＳ Ｐゴシック", 9, false, true});
   author.setForeColour(0xFF8080);
   author.setTransparent(true);
 
-  timer1_ = &addTimer("Timer1", 100);
-  timer1_->setEnabled(true);
-  timer1_->setPace(Timer::Pace::WallClockSecond);
-  timer1_->onTick = [this] { Timer1_Timer(); };
-  timer2_ = &addTimer("Timer2", 100);
-  timer2_->onTick = [this] { Timer2_Timer(); };
-  tiePositionRecorder(*timer2_, entry::kMainTop, entry::kMainLeft);
+  clockTimer_ = &addTimer("clockTimer", 100);
+  clockTimer_->setEnabled(true);
+  clockTimer_->setPace(Timer::Pace::WallClockSecond);
+  clockTimer_->onTick = [this] { clockTick(); };
+  positionTimer_ = &addTimer("positionTimer", 100);
+  positionTimer_->onTick = [this] { positionTick(); };
+  tiePositionRecorder(*positionTimer_, entry::kMainTop, entry::kMainLeft);
 }
 
-void Form1::Form_Load() {
+void CalculatorWindow::startUp() {
   App& a = app();
   a.savedValues() = SavedValues{};
   a.helpLines().fill(std::string());
@@ -540,9 +548,9 @@ void Form1::Form_Load() {
   move(twips(entry::kMainLeft), twips(entry::kMainTop));
 
   show();
-  Timer1().setEnabled(true);
-  Timer2().setEnabled(true);
-  setFocus(Text5());
+  clockTimer().setEnabled(true);
+  positionTimer().setEnabled(true);
+  setFocus(entryBox());
   selectResetOptions();
   paintResetBands();
   RestoreSlots();
@@ -550,9 +558,9 @@ void Form1::Form_Load() {
   takeAnnouncement();
 }
 
-void Form1::Timer2_Timer() { recordPosition(entry::kMainTop, entry::kMainLeft); }
+void CalculatorWindow::positionTick() { recordPosition(entry::kMainTop, entry::kMainLeft); }
 
-void Form1::Command1_Click() {
+void CalculatorWindow::quitPressed() {
   App& a = app();
   closeFrameWindow();
   // A position the platform could not tell is not saved: the entries keep what the file holds,
@@ -561,7 +569,7 @@ void Form1::Command1_Click() {
     for (const int n : entry::kPositions) a.savedValues().restoreLoaded(n);
   }
   const SaveResult saved = SaveSettings(a.appFolder(), a.savedValues());
-  Timer1().setEnabled(false);
+  clockTimer().setEnabled(false);
   if (!saved.ok) {
     a.platform().messageBox("設定を保存できませんでした。\n" + (a.appFolder() / kSettingsFileName).string() + "\n" +
                                 saved.error,
@@ -570,7 +578,7 @@ void Form1::Command1_Click() {
   a.end();
 }
 
-void Form1::closeBoxPressed() {
+void CalculatorWindow::closeBoxPressed() {
   // The close box writes nothing: only the Quit button keeps this run's slots and positions.
   Window::closeBoxPressed();
 }

@@ -3,7 +3,7 @@
 
 #include "App.h"
 #include "BandValue.h"
-#include "Form1.h"
+#include "CalculatorWindow.h"
 
 namespace zen {
 
@@ -16,18 +16,19 @@ std::string colourName(Rgb display) {
 
 }  // namespace
 
-std::string Form1::valueForReader() const {
+std::string CalculatorWindow::valueForReader() const {
   std::string text = "値なし";
-  if (!Text1().text().empty()) {
-    const ValueInUnit v = ValueInOneUnit({Text1().text(), Text2().text(), Text3().text()},
-                                         option(31).value() || option(32).value());
+  if (!ohmBox().text().empty()) {
+    const ValueInUnit v =
+        ValueInOneUnit({ohmBox().text(), kiloOhmBox().text(), megaOhmBox().text()},
+                       multiplierOption(BandColour::Gold).value() || multiplierOption(BandColour::Silver).value());
     text = v.number + " " + std::string(v.unit);
   }
-  if (!Text4().text().empty()) text += " ±" + Text4().text() + "%";
+  if (!toleranceBox().text().empty()) text += " ±" + toleranceBox().text() + "%";
   return text;
 }
 
-std::string Form1::bandsForReader() const {
+std::string CalculatorWindow::bandsForReader() const {
   std::string text;
   for (int b = 0; b < 4; ++b) {
     if (b > 0) text += ' ';
@@ -36,7 +37,7 @@ std::string Form1::bandsForReader() const {
   return text;
 }
 
-std::string Form1::slotForReader(int k) const {
+std::string CalculatorWindow::slotForReader(int k) const {
   const std::string& value = slotLabel(k).caption();
   if (value.empty()) return "空き";
   std::string text = value;
@@ -48,13 +49,13 @@ std::string Form1::slotForReader(int k) const {
   return text;
 }
 
-void Form1::announceValue(std::optional<Band> chosen) {
+void CalculatorWindow::announceValue(std::optional<Band> chosen) {
   announce({});
   valueAnnounced_ = true;
   chosenBand_ = chosen;
 }
 
-std::string Form1::takeAnnouncement() {
+std::string CalculatorWindow::takeAnnouncement() {
   std::string text = Window::takeAnnouncement();
   if (text.empty() && valueAnnounced_) {
     for (int b = 0; b < 4; ++b) {

@@ -2,7 +2,7 @@
 
 #include "App.h"
 #include "BandValue.h"
-#include "Form1.h"
+#include "CalculatorWindow.h"
 #include "Numbers.h"
 #include "SavedValues.h"
 
@@ -17,13 +17,14 @@ Rgb storedColour(const std::string& text) {
 }
 }  // namespace
 
-std::string Form1::SlotValueText() const {
-  const ValueInUnit v = ValueInOneUnit({Text1().text(), Text2().text(), Text3().text()},
-                                       option(31).value() || option(32).value());
+std::string CalculatorWindow::SlotValueText() const {
+  const ValueInUnit v =
+      ValueInOneUnit({ohmBox().text(), kiloOhmBox().text(), megaOhmBox().text()},
+                     multiplierOption(BandColour::Gold).value() || multiplierOption(BandColour::Silver).value());
   return v.number + std::string(v.unit);
 }
 
-void Form1::StoreSlot(int slot) {
+void CalculatorWindow::StoreSlot(int slot) {
   App& a = app();
   a.platform().beep();
   slotLabel(slot).setCaption(SlotValueText());
@@ -38,7 +39,7 @@ void Form1::StoreSlot(int slot) {
   announce(std::string("メモリ") + static_cast<char>('A' + slot) + "に保存 " + slotForReader(slot));
 }
 
-void Form1::RestoreSlots() {
+void CalculatorWindow::RestoreSlots() {
   const SavedValues& values = app().savedValues();
   for (int k = 0; k < entry::kSlotCount; ++k) {
     slotLabel(k).setCaption(values.get(entry::slotValue(k)));
@@ -47,15 +48,16 @@ void Form1::RestoreSlots() {
   }
 }
 
-void Form1::Command11_Click() {
+void CalculatorWindow::clsPressed() {
   app().platform().beep();
   const std::string cleared = "消去 " + bandsForReader() + " " + valueForReader();
-  option(1).select();
-  for (int n = 2; n <= 20; ++n) option(n).clear();
-  option(21).select();
-  for (int n = 22; n <= 32; ++n) option(n).clear();
+  firstBandOption(0).select();
+  clearGroupExcept(BandGroup::First, BandColour::Black);
+  for (int d = 0; d <= 9; ++d) secondBandOption(d).clear();
+  multiplierOption(BandColour::Black).select();
+  clearGroupExcept(BandGroup::Multiplier, BandColour::Black);
   startOver();
-  setFocus(Text5());
+  setFocus(entryBox());
   announce(cleared);
 }
 

@@ -7,8 +7,8 @@
 
 #include "AboutBox.h"
 #include "App.h"
+#include "CalculatorWindow.h"
 #include "ChartWindow.h"
-#include "Form1.h"
 #include "HelpFile.h"
 #include "HelpWindow.h"
 #include "Numbers.h"
@@ -48,7 +48,7 @@ W& showBelowCalculator(App& a, int down, int right) {
 }  // namespace
 
 // 色帯表.
-void Form1::Command7_Click() {
+void CalculatorWindow::chartPressed() {
   App& a = app();
   a.close<HelpWindow>();
   if (a.auxWindowFlag() == kAuxClosed) {
@@ -61,12 +61,12 @@ void Form1::Command7_Click() {
       a.closeWindow(*chart);
     }
     a.setAuxWindowFlag(kAuxClosed);
-    setFocus(Text5());
+    setFocus(entryBox());
   }
 }
 
 // HELP.
-void Form1::Command8_Click() {
+void CalculatorWindow::helpPressed() {
   App& a = app();
   a.close<ChartWindow>();
   if (a.auxWindowFlag() == kAuxClosed) {
@@ -76,7 +76,7 @@ void Form1::Command8_Click() {
   } else {
     a.close<HelpWindow>();
     a.setAuxWindowFlag(kAuxClosed);
-    setFocus(Text5());
+    setFocus(entryBox());
   }
   // The text is (re)loaded on every press, closing ones included, so an edited help file shows at
   // the next opening. A closed viewer is not brought back just to be painted.
@@ -85,7 +85,7 @@ void Form1::Command8_Click() {
 }
 
 // 情  報.
-void Form1::Command10_Click() {
+void CalculatorWindow::aboutPressed() {
   App& a = app();
   a.close<ChartWindow>();
   a.close<HelpWindow>();
@@ -98,7 +98,7 @@ void Form1::Command10_Click() {
     a.setAuxWindowFlag(kAuxOpen);
   } else {
     a.setAuxWindowFlag(kAuxClosed);
-    setFocus(Text5());
+    setFocus(entryBox());
   }
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Form1Fixture.h"
+#include "CalculatorFixture.h"
 #include "SavedValues.h"
 
 namespace zen::test {
@@ -18,40 +18,40 @@ std::vector<std::string> slotEntries(const App& app, int k) {
   return e;
 }
 
-std::vector<Rgb> slotColours(const Form1& form, int k) {
+std::vector<Rgb> slotColours(const CalculatorWindow& calculator, int k) {
   std::vector<Rgb> c;
-  for (int b = 0; b < 4; ++b) c.push_back(form.slotBand(k, b).backColour());
+  for (int b = 0; b < 4; ++b) c.push_back(calculator.slotBand(k, b).backColour());
   return c;
 }
 
-const char* const kSlotButtons[] = {"Command2", "Command3", "Command4", "Command5", "Command6"};
+const char* const kSlotButtons[] = {"slotAButton", "slotBButton", "slotCButton", "slotDButton", "slotEButton"};
 
-TEST_F(Form1Test, OneKiloohmIntoSlotB) {
+TEST_F(CalculatorWindowTest, OneKiloohmIntoSlotB) {
   click(firstOption(1));
   click(multiplierOption(C::Red));
-  ASSERT_TRUE(ShowsValue(form(), "1000", "1", "0.001"));
-  press("Command3");
+  ASSERT_TRUE(ShowsValue(calculator(), "1000", "1", "0.001"));
+  press("slotBButton");
   EXPECT_EQ(platform.beeps(), 1);
-  EXPECT_EQ(form().slotLabel(1).caption(), "1KΩ");
-  EXPECT_EQ(form().get<Label>("Label16").caption(), "1KΩ");
+  EXPECT_EQ(calculator().slotLabel(1).caption(), "1KΩ");
+  EXPECT_EQ(calculator().get<Label>("slotBLabel").caption(), "1KΩ");
   EXPECT_EQ(slotEntries(app, 1), (std::vector<std::string>{"1KΩ", "4210816", "0", "255", "49344"}));
-  EXPECT_EQ(slotColours(form(), 1), (std::vector<Rgb>{0x404080, 0x000000, 0x0000FF, 0x00C0C0}));
-  EXPECT_EQ(form().get<PictureBox>("Picture60").backColour(), 0x404080u);
-  EXPECT_EQ(form().get<PictureBox>("Picture66").backColour(), 0x00C0C0u);
+  EXPECT_EQ(slotColours(calculator(), 1), (std::vector<Rgb>{0x404080, 0x000000, 0x0000FF, 0x00C0C0}));
+  EXPECT_EQ(calculator().get<PictureBox>("slotBBand1").backColour(), 0x404080u);
+  EXPECT_EQ(calculator().get<PictureBox>("slotBBand4").backColour(), 0x00C0C0u);
   for (int k : {0, 2, 3, 4}) {
     EXPECT_EQ(slotEntries(app, k), std::vector<std::string>(5)) << "slot " << k;
-    EXPECT_EQ(form().slotLabel(k).caption(), "") << "slot " << k;
+    EXPECT_EQ(calculator().slotLabel(k).caption(), "") << "slot " << k;
   }
-  EXPECT_TRUE(ShowsBands(form(), C::Brown, C::Black, C::Red, C::Gold)) << "storing changes no band";
+  EXPECT_TRUE(ShowsBands(calculator(), C::Brown, C::Black, C::Red, C::Gold)) << "storing changes no band";
 }
 
-TEST_F(Form1Test, TypedValueIntoSlotAWithTheToleranceBand) {
+TEST_F(CalculatorWindowTest, TypedValueIntoSlotAWithTheToleranceBand) {
   type("4700");
   click(toleranceOption(C::None));
-  press("Command2");
-  EXPECT_EQ(form().slotLabel(0).caption(), "4.7KΩ");
+  press("slotAButton");
+  EXPECT_EQ(calculator().slotLabel(0).caption(), "4.7KΩ");
   EXPECT_EQ(slotEntries(app, 0), (std::vector<std::string>{"4.7KΩ", "65535", "16711935", "255", "8438015"}));
-  EXPECT_EQ(slotColours(form(), 0), (std::vector<Rgb>{0x00FFFF, 0xFF00FF, 0x0000FF, 0x80C0FF}));
+  EXPECT_EQ(slotColours(calculator(), 0), (std::vector<Rgb>{0x00FFFF, 0xFF00FF, 0x0000FF, 0x80C0FF}));
 }
 
 // --- The value text by the length of the ohm text ---------------------------------------------------
@@ -77,134 +77,138 @@ const ValueTextCase kValueTextCases[] = {
     {"SilverSmall", 2, 3, C::Silver, "0.23", "0.23Ω"},
 };
 
-class SlotValueText : public Form1Test, public ::testing::WithParamInterface<ValueTextCase> {};
+class SlotValueText : public CalculatorWindowTest, public ::testing::WithParamInterface<ValueTextCase> {};
 
 TEST_P(SlotValueText, FollowsTheLengthOfTheOhmText) {
   const ValueTextCase& c = GetParam();
   chooseBands(c.first, c.second, c.multiplier);
-  ASSERT_EQ(form().Text1().text(), c.ohm);
-  EXPECT_EQ(form().SlotValueText(), c.slotText);
-  press("Command6");
-  EXPECT_EQ(form().slotLabel(4).caption(), c.slotText);
+  ASSERT_EQ(calculator().ohmBox().text(), c.ohm);
+  EXPECT_EQ(calculator().SlotValueText(), c.slotText);
+  press("slotEButton");
+  EXPECT_EQ(calculator().slotLabel(4).caption(), c.slotText);
   EXPECT_EQ(app.savedValues().get(entry::slotValue(4)), c.slotText);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, SlotValueText, ::testing::ValuesIn(kValueTextCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Form1Test, StoringRightAfterStartGivesTheBareUnit) {
-  press("Command4");
-  EXPECT_EQ(form().slotLabel(2).caption(), "Ω");
+TEST_F(CalculatorWindowTest, StoringRightAfterStartGivesTheBareUnit) {
+  press("slotCButton");
+  EXPECT_EQ(calculator().slotLabel(2).caption(), "Ω");
   EXPECT_EQ(slotEntries(app, 2), (std::vector<std::string>{"Ω", "0", "0", "49344", "49344"}));
 }
 
-TEST_F(Form1Test, StoringAfterClsGivesTheBareUnit) {
+TEST_F(CalculatorWindowTest, StoringAfterClsGivesTheBareUnit) {
   type("68000");
-  press("Command11");
-  press("Command5");
-  EXPECT_EQ(form().slotLabel(3).caption(), "Ω");
+  press("clsButton");
+  press("slotDButton");
+  EXPECT_EQ(calculator().slotLabel(3).caption(), "Ω");
   EXPECT_EQ(slotEntries(app, 3), (std::vector<std::string>{"Ω", "0", "0", "49344", "49344"}));
 }
 
-TEST_F(Form1Test, StoringTheSameSlotTwiceOverwritesItAndNoOther) {
+TEST_F(CalculatorWindowTest, StoringTheSameSlotTwiceOverwritesItAndNoOther) {
   type("4700");
-  press("Command2");
-  form().Text5_MouseDown();
+  press("slotAButton");
+  calculator().entryPressed();
   type("1000");
-  press("Command3");
+  press("slotBButton");
   const std::vector<std::string> slotB = slotEntries(app, 1);
-  const std::vector<Rgb> slotBColours = slotColours(form(), 1);
-  form().Text5_MouseDown();
+  const std::vector<Rgb> slotBColours = slotColours(calculator(), 1);
+  calculator().entryPressed();
   type("47");
   click(toleranceOption(C::Red));
   platform.resetBeeps();
-  press("Command2");
+  press("slotAButton");
   EXPECT_EQ(platform.beeps(), 1);
-  EXPECT_EQ(form().slotLabel(0).caption(), "47Ω");
+  EXPECT_EQ(calculator().slotLabel(0).caption(), "47Ω");
   EXPECT_EQ(slotEntries(app, 0), (std::vector<std::string>{"47Ω", "65535", "16711935", "0", "255"}));
-  EXPECT_EQ(slotColours(form(), 0), (std::vector<Rgb>{0x00FFFF, 0xFF00FF, 0x000000, 0x0000FF}));
+  EXPECT_EQ(slotColours(calculator(), 0), (std::vector<Rgb>{0x00FFFF, 0xFF00FF, 0x000000, 0x0000FF}));
   EXPECT_EQ(slotEntries(app, 1), slotB);
   EXPECT_EQ(slotEntries(app, 1)[0], "1KΩ");
-  EXPECT_EQ(slotColours(form(), 1), slotBColours);
+  EXPECT_EQ(slotColours(calculator(), 1), slotBColours);
 }
 
 // --- CLS ------------------------------------------------------------------------------------------
 
-TEST_F(Form1Test, ClsAfterTypingResetsTheCalculatorAndKeepsTheSlots) {
+TEST_F(CalculatorWindowTest, ClsAfterTypingResetsTheCalculatorAndKeepsTheSlots) {
   type("4700");
   click(toleranceOption(C::Silver));
-  press("Command4");
+  press("slotCButton");
   const std::vector<std::string> slotC = slotEntries(app, 2);
-  form().setFocus(form().get<CommandButton>("Command4"));
+  calculator().setFocus(calculator().get<CommandButton>("slotCButton"));
   platform.resetBeeps();
 
-  press("Command11");
+  press("clsButton");
   EXPECT_EQ(platform.beeps(), 2) << "the button's beep and that of the emptied entry";
-  EXPECT_TRUE(ShowsBands(form(), C::Black, C::Black, C::Gold, C::Gold));
-  EXPECT_TRUE(ShowsNoValue(form()));
-  EXPECT_EQ(form().Text4().text(), "5");
-  EXPECT_EQ(form().Text5().text(), "");
-  EXPECT_EQ(form().focus(), &form().Text5());
+  EXPECT_TRUE(ShowsBands(calculator(), C::Black, C::Black, C::Gold, C::Gold));
+  EXPECT_TRUE(ShowsNoValue(calculator()));
+  EXPECT_EQ(calculator().toleranceBox().text(), "5");
+  EXPECT_EQ(calculator().entryBox().text(), "");
+  EXPECT_EQ(calculator().focus(), &calculator().entryBox());
   EXPECT_EQ(slotEntries(app, 2), slotC);
-  EXPECT_EQ(form().slotLabel(2).caption(), "4.7KΩ");
-  EXPECT_EQ(slotColours(form(), 2), (std::vector<Rgb>{0x00FFFF, 0xFF00FF, 0x0000FF, 0xE0E0E0}));
+  EXPECT_EQ(calculator().slotLabel(2).caption(), "4.7KΩ");
+  EXPECT_EQ(slotColours(calculator(), 2), (std::vector<Rgb>{0x00FFFF, 0xFF00FF, 0x0000FF, 0xE0E0E0}));
 }
 
-TEST_F(Form1Test, ClsOnAnEmptyEntryBeepsOnce) {
+TEST_F(CalculatorWindowTest, ClsOnAnEmptyEntryBeepsOnce) {
   chooseBands(6, 8, C::Orange);
-  press("Command11");
+  press("clsButton");
   EXPECT_EQ(platform.beeps(), 1);
-  EXPECT_TRUE(ShowsBands(form(), C::Black, C::Black, C::Gold, C::Gold));
-  EXPECT_TRUE(ShowsNoValue(form()));
+  EXPECT_TRUE(ShowsBands(calculator(), C::Black, C::Black, C::Gold, C::Gold));
+  EXPECT_TRUE(ShowsNoValue(calculator()));
 }
 
-class ClsFrom : public Form1Test, public ::testing::WithParamInterface<std::vector<int>> {};
+class ClsFrom : public CalculatorWindowTest, public ::testing::WithParamInterface<std::vector<Choice>> {};
 
 TEST_P(ClsFrom, EndsInTheStartState) {
-  for (int option : GetParam()) click(option);
-  press("Command11");
-  EXPECT_TRUE(ShowsBands(form(), C::Black, C::Black, C::Gold, C::Gold));
-  EXPECT_TRUE(ShowsNoValue(form()));
-  EXPECT_EQ(form().Text4().text(), "5");
-  EXPECT_EQ(form().FirstDigitTens, 0);
-  EXPECT_EQ(form().SecondDigit, 0);
+  for (const Choice& option : GetParam()) click(option);
+  press("clsButton");
+  EXPECT_TRUE(ShowsBands(calculator(), C::Black, C::Black, C::Gold, C::Gold));
+  EXPECT_TRUE(ShowsNoValue(calculator()));
+  EXPECT_EQ(calculator().toleranceBox().text(), "5");
+  EXPECT_EQ(calculator().FirstDigitTens, 0);
+  EXPECT_EQ(calculator().SecondDigit, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(States, ClsFrom,
-                         ::testing::Values(std::vector<int>{}, std::vector<int>{10, 20, 30, 41},
-                                           std::vector<int>{23, 33}, std::vector<int>{5, 18, 32, 40},
-                                           std::vector<int>{15}));
+                         ::testing::Values(std::vector<Choice>{},
+                                           std::vector<Choice>{firstOption(9), secondOption(9),
+                                                               multiplierOption(C::White), toleranceOption(C::None)},
+                                           std::vector<Choice>{multiplierOption(C::Red), toleranceOption(C::Orange)},
+                                           std::vector<Choice>{firstOption(4), secondOption(7),
+                                                               multiplierOption(C::Silver), toleranceOption(C::Silver)},
+                                           std::vector<Choice>{secondOption(4)}));
 
 // --- Slots across a restart -----------------------------------------------------------------------
 
-TEST_F(Form1Test, FiveSlotsSurviveQuitAndRestart) {
+TEST_F(CalculatorWindowTest, FiveSlotsSurviveQuitAndRestart) {
   struct Store {
     const char* typed;
-    int tolerance;
+    Choice tolerance;
     const char* label;
   };
-  const Store stores[] = {{"10", 37, "10Ω"},
-                          {"4700", 38, "4.7KΩ"},
-                          {"330000", 39, "330KΩ"},
-                          {"5", 40, "5Ω"},
-                          {"9999999999", 41, "9900MΩ"}};
+  const Store stores[] = {{"10", toleranceOption(C::Brown), "10Ω"},
+                          {"4700", toleranceOption(C::Red), "4.7KΩ"},
+                          {"330000", toleranceOption(C::Gold), "330KΩ"},
+                          {"5", toleranceOption(C::Silver), "5Ω"},
+                          {"9999999999", toleranceOption(C::None), "9900MΩ"}};
   for (int k = 0; k < 5; ++k) {
-    form().Text5_MouseDown();
+    calculator().entryPressed();
     type(stores[k].typed);
     click(stores[k].tolerance);
     press(kSlotButtons[k]);
-    EXPECT_EQ(form().slotLabel(k).caption(), stores[k].label);
+    EXPECT_EQ(calculator().slotLabel(k).caption(), stores[k].label);
   }
-  form().userMoved(2400, 1800);
-  form().Timer2().tick();
+  calculator().userMoved(2400, 1800);
+  calculator().positionTimer().tick();
   std::vector<std::string> entries;
   std::vector<std::vector<Rgb>> colours;
   for (int k = 0; k < 5; ++k) {
     const auto e = slotEntries(app, k);
     entries.insert(entries.end(), e.begin(), e.end());
-    colours.push_back(slotColours(form(), k));
+    colours.push_back(slotColours(calculator(), k));
   }
-  press("Command1");
+  press("quitButton");
   ASSERT_EQ(platform.endProgramCalls(), 1);
   EXPECT_NE(settingsFile().find("\"4.7K" + kOmega + "\"\r\n"), std::string::npos);
 
@@ -212,15 +216,15 @@ TEST_F(Form1Test, FiveSlotsSurviveQuitAndRestart) {
   App next(nextPlatform);
   next.start();
   for (int k = 0; k < 5; ++k) {
-    EXPECT_EQ(next.form1().slotLabel(k).caption(), stores[k].label);
-    EXPECT_EQ(slotColours(next.form1(), k), colours[static_cast<std::size_t>(k)]) << "slot " << k;
+    EXPECT_EQ(next.calculator().slotLabel(k).caption(), stores[k].label);
+    EXPECT_EQ(slotColours(next.calculator(), k), colours[static_cast<std::size_t>(k)]) << "slot " << k;
     const auto e = slotEntries(next, k);
     EXPECT_EQ(e, std::vector<std::string>(entries.begin() + 5 * k, entries.begin() + 5 * k + 5)) << "slot " << k;
   }
   EXPECT_EQ(next.savedValues().get(1), " 1800");
   EXPECT_EQ(next.savedValues().get(2), " 2400");
-  EXPECT_EQ(next.form1().top(), 1800);
-  EXPECT_EQ(next.form1().left(), 2400);
+  EXPECT_EQ(next.calculator().top(), 1800);
+  EXPECT_EQ(next.calculator().left(), 2400);
 }
 
 // --- Slot entries read from the file ----------------------------------------------------------------
@@ -262,7 +266,7 @@ TEST_P(StoredColour, IsPaintedAsATwentyFourBitColourOrBlack) {
   app.start();
   for (int k = 0; k < 5; ++k) {
     for (int b = 0; b < 4; ++b) {
-      EXPECT_EQ(app.form1().slotBand(k, b).backColour(), GetParam().painted) << "slot " << k << " band " << b;
+      EXPECT_EQ(app.calculator().slotBand(k, b).backColour(), GetParam().painted) << "slot " << k << " band " << b;
     }
   }
 }
@@ -273,11 +277,11 @@ TEST_F(UiTest, SlotValueEntriesAreShownAsTheyAre) {
   const std::string longText = "1234567890123456789012345678901234567890M" + kOmega;
   writeSettings(Entries({{3, longText}, {8, "  spaced  "}, {13, "not a value"}, {18, kOmega}}));
   app.start();
-  EXPECT_EQ(app.form1().slotLabel(0).caption(), "1234567890123456789012345678901234567890MΩ");
-  EXPECT_EQ(app.form1().slotLabel(1).caption(), "  spaced  ");
-  EXPECT_EQ(app.form1().slotLabel(2).caption(), "not a value");
-  EXPECT_EQ(app.form1().slotLabel(3).caption(), "Ω");
-  EXPECT_EQ(app.form1().slotLabel(4).caption(), "");
+  EXPECT_EQ(app.calculator().slotLabel(0).caption(), "1234567890123456789012345678901234567890MΩ");
+  EXPECT_EQ(app.calculator().slotLabel(1).caption(), "  spaced  ");
+  EXPECT_EQ(app.calculator().slotLabel(2).caption(), "not a value");
+  EXPECT_EQ(app.calculator().slotLabel(3).caption(), "Ω");
+  EXPECT_EQ(app.calculator().slotLabel(4).caption(), "");
 }
 
 }  // namespace
