@@ -58,7 +58,7 @@ void BM_SettingsLoadSaveRoundTrip(benchmark::State& state) {
   }
   for (auto _ : state) {
     zen::SavedValues values;
-    const zen::LoadResult loaded = zen::LoadSettings(folder.path(), values);
+    zen::LoadResult loaded = zen::LoadSettings(folder.path(), values);  // not const: benchmark 1.8 deprecates const refs
     benchmark::DoNotOptimize(loaded);
     const zen::SaveResult saved = zen::SaveSettings(folder.path(), values);
     if (!saved.ok) {
@@ -78,7 +78,7 @@ void BM_SettingsLoad(benchmark::State& state) {
   }
   for (auto _ : state) {
     zen::SavedValues values;
-    const zen::LoadResult loaded = zen::LoadSettings(folder.path(), values);
+    zen::LoadResult loaded = zen::LoadSettings(folder.path(), values);  // not const: benchmark 1.8 deprecates const refs
     benchmark::DoNotOptimize(loaded);
   }
 }

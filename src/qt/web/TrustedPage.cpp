@@ -4,6 +4,9 @@
 #include <QWebEngineFileSystemAccessRequest>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineNewWindowRequest>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QWebEnginePermission>
+#endif
 #include <QWebEngineProfile>
 #include <QWebEngineRegisterProtocolHandlerRequest>
 #include <QWebEngineSettings>
@@ -59,9 +62,13 @@ TrustedPage::TrustedPage(QWebEngineProfile* profile, QObject* parent, std::funct
   // A child of the page, so it lives as long as the page uses it.
   setUrlRequestInterceptor(new BundledFilesOnly(this));
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  connect(this, &QWebEnginePage::permissionRequested, this, [](QWebEnginePermission permission) { permission.deny(); });
+#else
   connect(this, &QWebEnginePage::featurePermissionRequested, this, [this](const QUrl& origin, Feature feature) {
     setFeaturePermission(origin, feature, PermissionDeniedByUser);
   });
+#endif
   connect(this, &QWebEnginePage::fullScreenRequested, this, [](QWebEngineFullScreenRequest r) { r.reject(); });
   connect(this, &QWebEnginePage::registerProtocolHandlerRequested, this,
           [](QWebEngineRegisterProtocolHandlerRequest r) { r.reject(); });
