@@ -15,10 +15,12 @@ DisplayCheck* active = nullptr;
 constexpr const char* kHowToRun =
     " Start it from a desktop session, or without one under a virtual display: xvfb-run -a zentario";
 
-// The platform a message of Qt's names: platform plugin "xcb"; empty when it names none.
+// The platform a message of Qt's names: platform plugin "xcb", or (Qt 6.5 on, naming what the X
+// platform needs) "… to load the Qt xcb platform plugin."; empty when it names none.
 QString quotedPlatform(const QString& said) {
-  static const QRegularExpression quoted(QStringLiteral("platform plugin \"([^\"]*)\""));
-  return quoted.match(said).captured(1);
+  static const QRegularExpression quoted(QStringLiteral("platform plugin \"([^\"]*)\"|Qt ([^ ]+) platform plugin"));
+  const QRegularExpressionMatch match = quoted.match(said);
+  return match.hasMatch() ? match.captured(1) + match.captured(2) : QString();
 }
 
 // The platform Qt tried, from what it said; else the one it was asked for.

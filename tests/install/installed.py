@@ -274,7 +274,7 @@ class Session:
         without a window manager nothing else would raise it."""
         showing = self.atspi.STATE_SHOWING
         button = self.wait_for(program, f"the button {name!r}",
-                               lambda n: n.name == name and n.getRoleName() == "push button"
+                               lambda n: n.name == name and n.getRole() == self.atspi.ROLE_PUSH_BUTTON
                                and n.getState().contains(showing))
         if on_calculator:
             self.raise_window(program, CALCULATOR_TITLE)
@@ -328,13 +328,13 @@ def run_folder(args):
             program = session.start_program(inst, ["--folder", folder])
             session.press(program, "HELP")
             session.wait_for(program, "the installed help text",
-                             lambda n: n.getRoleName() == "text" and marker in n.queryText().getText(0, -1))
+                             lambda n: n.getRole() == session.atspi.ROLE_TEXT and marker in n.queryText().getText(0, -1))
             step("HELP shows the installed help text")
             session.press(program, "HELP")
             session.press(program, "W E V")
             session.wait_for(program, "the homepage's title", lambda n: n.name == HOME_PAGE_TITLE)
             # The page's own content is open to a screen reader, not only the window around it.
-            session.wait_for(program, "the homepage's heading", lambda n: n.getRoleName() == "heading")
+            session.wait_for(program, "the homepage's heading", lambda n: n.getRole() == session.atspi.ROLE_HEADING)
             with open(f"/proc/{program.pid}/maps") as maps:
                 expect(inst.module in maps.read(), "the installed browser module is not loaded")
             step("W E V shows the homepage, its content open to a reader, with the installed browser module loaded")

@@ -45,7 +45,7 @@ class Desktop(installed.Session):
         self.programs.append(program)
         check(program)
         for name, opens in buttons + [("終了", None)]:
-            self.wait_for(program, name, lambda n: n.name == name and n.getRoleName() == "push button"
+            self.wait_for(program, name, lambda n: n.name == name and n.getRole() == self.atspi.ROLE_PUSH_BUTTON
                           and n.getState().contains(self.atspi.STATE_SHOWING)).queryAction().doAction(0)
             if opens:
                 self.wait_for(program, opens, lambda n: n.name == opens)
