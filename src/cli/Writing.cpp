@@ -1,31 +1,6 @@
 #include "Writing.h"
 
-#include <cstdint>
-
 namespace zen::cli {
-
-std::string PlainText(const Decimal& value) {
-  if (value.digits.empty()) return "0";
-  if (value.exponent >= 0) return value.digits + std::string(static_cast<std::size_t>(value.exponent), '0');
-  const std::int64_t point = static_cast<std::int64_t>(value.digits.size()) + value.exponent;
-  if (point > 0) {
-    const auto p = static_cast<std::size_t>(point);
-    return value.digits.substr(0, p) + "." + value.digits.substr(p);
-  }
-  return "0." + std::string(static_cast<std::size_t>(-point), '0') + value.digits;
-}
-
-std::string ShortText(const Decimal& value) {
-  const std::int64_t magnitude = Magnitude(value);
-  struct Prefix {
-    int power;
-    const char* letter;
-  };
-  for (const Prefix p : {Prefix{9, "G"}, Prefix{6, "M"}, Prefix{3, "k"}}) {
-    if (magnitude >= p.power) return PlainText({value.digits, value.exponent - p.power}) + p.letter;
-  }
-  return PlainText(value);
-}
 
 std::string JsonString(std::string_view utf8) {
   std::string out = "\"";

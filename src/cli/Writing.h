@@ -6,15 +6,13 @@
 #include <string>
 #include <string_view>
 
-#include "ValueBands.h"
+#include "AnswerText.h"
 
 namespace zen::cli {
 
-// A value in plain decimal digits: 4750, 0.47, 99000000000. Meant for resistances (0.1 ohm to
-// 99 gigaohm and their neighbours); a huge exponent would write as many zeros.
-std::string PlainText(const Decimal& value);
-// A value the way parts lists write it, with k, M or G: 4.75k, 470, 0.47, 2.2M, 99G.
-std::string ShortText(const Decimal& value);
+// Values in plain digits and with k, M or G, as core writes them for the window too.
+using zen::PlainText;
+using zen::ShortText;
 
 // A JSON string: quoted, with quotes, backslashes and control characters escaped. The text must
 // be UTF-8; other characters are written as they are.

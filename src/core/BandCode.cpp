@@ -38,4 +38,10 @@ BandCode CodeOfValue(const Decimal& value, int digitCount) {
   return code;
 }
 
+BandValue ValueOfDigits(std::span<const BandColour> digits, BandColour multiplier) {
+  int number = 0;
+  for (BandColour d : digits) number = 10 * number + digitOf(d).value_or(0);
+  return ComputeBandValue(number / 10 * 10, number % 10, multiplier, 0);
+}
+
 }  // namespace zen

@@ -5,7 +5,9 @@
 
 #include <array>
 #include <optional>
+#include <span>
 
+#include "BandValue.h"
 #include "ColourTable.h"
 #include "ValueBands.h"
 
@@ -27,5 +29,9 @@ struct BandCode {
   BandColour multiplier = BandColour::Gold;
 };
 BandCode CodeOfValue(const Decimal& value, int digitCount);
+
+// The value of two or three digit bands and a multiplier, computed as the window computes its
+// four: ten times the number of all digits but the last, then the last.
+BandValue ValueOfDigits(std::span<const BandColour> digits, BandColour multiplier);
 
 }  // namespace zen

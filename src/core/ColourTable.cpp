@@ -76,6 +76,12 @@ std::optional<BandColour> colourOfExponent(int exponent) {
   return colourOfDigit(exponent);
 }
 
+std::optional<int> exponentOfMultiplier(BandColour c) {
+  if (c == BandColour::Gold) return -1;
+  if (c == BandColour::Silver) return -2;
+  return digitOf(c);
+}
+
 OptionRange optionRange(BandGroup g) { return kRanges[static_cast<int>(g)]; }
 
 std::optional<BandGroup> groupOfOption(int optionNumber) {

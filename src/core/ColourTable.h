@@ -48,6 +48,8 @@ std::optional<BandColour> colourOfDisplay(Rgb display);
 std::optional<BandColour> colourOfDigit(int digit);
 // Colour of a multiplier exponent 0..9, -1 (gold) or -2 (silver); none otherwise.
 std::optional<BandColour> colourOfExponent(int exponent);
+// The exponent a multiplier colour stands for: 0..9, -1 for gold, -2 for silver; none for "none".
+std::optional<int> exponentOfMultiplier(BandColour c);
 
 // The body of the resistor drawing; "none" as a tolerance band blends into it.
 inline constexpr Rgb kBodyColour = 0x80C0FF;
