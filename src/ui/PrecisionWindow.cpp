@@ -115,7 +115,7 @@ std::string_view precisionBandTitle(PrecisionBand b) { return kBandDesigns[stati
 
 PrecisionWindow::PrecisionWindow(App& app) : Window(app, "PrecisionWindow") {
   setCaption("精密抵抗（５帯・６帯）");
-  setClientSize(10080, 9180);
+  setClientSize(10080, 9330);
   setBackColour(kBack);
   setBorder(BorderStyle::FixedSingle);
   setTitleButtons(true, false);
@@ -339,9 +339,12 @@ void PrecisionWindow::buildPanels() {
 
   Label** lines[] = {&note_, &seriesLine_, &markingsLine_};
   const char* lineNames[] = {"note", "seriesLine", "markingsLine"};
+  // The note may be a long refusal: it has room for two lines.
+  constexpr int kLineTops[] = {8100, 8640, 8940};
   for (std::size_t i = 0; i < 3; ++i) {
     auto& line = add<Label>(lineNames[i]);
-    line.setBounds(240, 8160 + 300 * static_cast<int>(i), 9600, 270);
+    line.setBounds(240, kLineTops[i], 9600, i == 0 ? 510 : 270);
+    line.setWordWrap(i == 0);
     line.setFont(kDefault9);
     line.setForeColour(kText);
     line.setTransparent(true);
