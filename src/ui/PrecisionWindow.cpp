@@ -12,6 +12,7 @@
 #include "App.h"
 #include "BandCode.h"
 #include "Numbers.h"
+#include "TextReading.h"
 
 namespace zen {
 
@@ -109,6 +110,18 @@ std::vector<BandColour> coloursOf(PrecisionBand b) {
   return colours;
 }
 
+// An option is named for its band and colour, as the calculator names its own: "thirdBandGreen".
+std::string optionName(std::string_view key, BandColour c) {
+  std::string colour(EnglishName(c));
+  colour[0] = static_cast<char>(colour[0] - 'a' + 'A');
+  return std::string(key) + colour;
+}
+
+// The drawing's bands: firstBand to thirdBand, then multiplierBand, toleranceBand, coefficientBand.
+std::string bandName(std::string_view key) {
+  return key.ends_with("Band") ? std::string(key) : std::string(key) + "Band";
+}
+
 }  // namespace
 
 std::string_view precisionBandTitle(PrecisionBand b) { return kBandDesigns[static_cast<int>(b)].title; }
@@ -160,12 +173,12 @@ void PrecisionWindow::buildDrawing() {
   rightCap.setPicture(":/assets/cap-right.svg");
   for (std::size_t i = 0; i < kPrecisionBandCount; ++i) {
     const BandDesign& d = kBandDesigns[i];
-    auto& band = add<PictureBox>(std::string(d.key) + "Picture");
+    auto& band = add<PictureBox>(bandName(d.key));
     band.setBounds(d.left, 480, 255, 495);
     band.setRole(Role::Graphic);
     band.setColourNamePrefix(std::to_string(i + 1) + "帯の色");
     bandPictures_[i] = &band;
-    auto& name = add<Label>(std::string(d.key) + "Name");
+    auto& name = add<Label>(bandName(d.key) + "Label");
     name.setBounds(d.left, 240, 255, 255);
     name.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
     name.setAlign(Align::Centre);
@@ -196,9 +209,9 @@ void PrecisionWindow::buildSelectors() {
     selectors_[i] = &frame;
     for (int n = 0; n < count; ++n) {
       const BandColour colour = colours[static_cast<std::size_t>(n)];
-      const std::string name = std::string(d.key) + "." + std::string(EnglishName(colour));
+      const std::string name = optionName(d.key, colour);
       const Meaning meaning = meaningOf(band, colour);
-      auto& swatch = add<PictureBox>(name + ".swatch", &frame);
+      auto& swatch = add<PictureBox>(name + "Swatch", &frame);
       swatch.setBounds(120 + kSwatchPitch * n, 300, kSwatchSize, kSwatchSize);
       swatch.setBackColour(displayColour(colour));
       swatch.setBorder(true);
@@ -213,7 +226,7 @@ void PrecisionWindow::buildSelectors() {
         if (!showing_) colourChosen(band, colour);
       };
       options_[i][static_cast<std::size_t>(index(colour))] = &option;
-      auto& legend = add<Label>(name + ".legend", &frame);
+      auto& legend = add<Label>(name + "Legend", &frame);
       legend.setBounds(120 + kSwatchPitch * n - 60, 810, kSwatchSize + 120, 195);
       legend.setCaption(meaning.legend);
       legend.setFont(kSmall);

@@ -58,14 +58,14 @@ TEST_F(PrecisionViewTest, PaintsTheTypedValuesBandsAndTheCalculatorKeepsItsPlace
     return pixelAt(image, band->mapTo(window, band->rect().center()));
   };
   // Yellow, violet, green, brown, brown and, for six bands, brown (100 ppm/K).
-  EXPECT_EQ(centre("firstBandPicture"), 0x00FFFFu);
-  EXPECT_EQ(centre("secondBandPicture"), 0xFF00FFu);
-  EXPECT_EQ(centre("thirdBandPicture"), 0x00FF00u);
-  EXPECT_EQ(centre("multiplierPicture"), 0x404080u);
-  EXPECT_EQ(centre("tolerancePicture"), 0x404080u);
-  EXPECT_EQ(centre("coefficientPicture"), 0x404080u);
+  EXPECT_EQ(centre("firstBand"), 0x00FFFFu);
+  EXPECT_EQ(centre("secondBand"), 0xFF00FFu);
+  EXPECT_EQ(centre("thirdBand"), 0x00FF00u);
+  EXPECT_EQ(centre("multiplierBand"), 0x404080u);
+  EXPECT_EQ(centre("toleranceBand"), 0x404080u);
+  EXPECT_EQ(centre("coefficientBand"), 0x404080u);
   // Between the bands, the body.
-  EXPECT_EQ(pixelAt(image, widgetOf(w, "firstBandPicture")->geometry().topRight() + QPoint(3, 16)), 0x80C0FFu);
+  EXPECT_EQ(pixelAt(image, widgetOf(w, "firstBand")->geometry().topRight() + QPoint(3, 16)), 0x80C0FFu);
 }
 
 }  // namespace

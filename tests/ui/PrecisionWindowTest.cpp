@@ -48,24 +48,24 @@ TEST_F(PrecisionWindowTest, ColoursValuesAndMarkingsGiveTheBandsOrSayWhyNot) {
   };
   const Case cases[] = {
       // Colours to value, from the start: 茶 黒 黒 黒 茶.
-      {{"click:multiplier.red"}, "茶 黒 黒 赤 茶", "10 KΩ ±1 %", "", "SMD: 103, 1002, 01C (EIA-96)", "10 KΩ ±1%"},
-      {{"click:firstBand.yellow", "click:secondBand.violet", "click:thirdBand.green", "click:multiplier.gold",
-        "click:tolerance.blue"},
+      {{"click:multiplierRed"}, "茶 黒 黒 赤 茶", "10 KΩ ±1 %", "", "SMD: 103, 1002, 01C (EIA-96)", "10 KΩ ±1%"},
+      {{"click:firstBandYellow", "click:secondBandViolet", "click:thirdBandGreen", "click:multiplierGold",
+        "click:toleranceBlue"},
        "黄 紫 緑 金 青", "47.5 Ω ±0.25 %", "", "SMD: 47R5, 66X (EIA-96)",
        "1帯 黄、2帯 紫、3帯 緑、乗数 金、47.5 Ω ±0.25%"},
-      {{"click:sixBands", "click:coefficient.red"}, "茶 黒 黒 黒 茶 赤", "100 Ω ±1 %  50 ppm/K", "",
+      {{"click:sixBands", "click:coefficientRed"}, "茶 黒 黒 黒 茶 赤", "100 Ω ±1 %  50 ppm/K", "",
        "SMD: 101, 1000, 01A (EIA-96)", "100 Ω ±1% 50ppm/K"},
       // Six back to five keeps every other choice, and five to six the coefficient.
-      {{"click:sixBands", "click:coefficient.red", "click:multiplier.red", "click:fiveBands"}, "茶 黒 黒 赤 茶",
+      {{"click:sixBands", "click:coefficientRed", "click:multiplierRed", "click:fiveBands"}, "茶 黒 黒 赤 茶",
        "10 KΩ ±1 %", "", "SMD: 103, 1002, 01C (EIA-96)", "乗数 赤、10 KΩ ±1%"},
-      {{"click:sixBands", "click:coefficient.red", "click:fiveBands", "click:sixBands"}, "茶 黒 黒 黒 茶 赤",
+      {{"click:sixBands", "click:coefficientRed", "click:fiveBands", "click:sixBands"}, "茶 黒 黒 黒 茶 赤",
        "100 Ω ±1 %  50 ppm/K", "", "SMD: 101, 1000, 01A (EIA-96)", "温度係数 赤、100 Ω ±1% 50ppm/K"},
       // Values in the terminal's notations, full width too.
       {{"value:4.75k"}, "黄 紫 緑 茶 茶", "4.75 KΩ ±1 %", "", "SMD: 4751, 66B (EIA-96)",
        "1帯 黄、2帯 紫、3帯 緑、乗数 茶、4.75 KΩ ±1%。SMD: 4751, 66B (EIA-96)"},
       {{"value:4K75"}, "黄 紫 緑 茶 茶", "4.75 KΩ ±1 %", "", "SMD: 4751, 66B (EIA-96)", nullptr},
       {{"value:４７５０"}, "黄 紫 緑 茶 茶", "4.75 KΩ ±1 %", "", "SMD: 4751, 66B (EIA-96)", nullptr},
-      {{"click:tolerance.red", "value:47R5"}, "黄 紫 緑 金 赤", "47.5 Ω ±2 %", "", "SMD: 47R5, 66X (EIA-96)",
+      {{"click:toleranceRed", "value:47R5"}, "黄 紫 緑 金 赤", "47.5 Ω ±2 %", "", "SMD: 47R5, 66X (EIA-96)",
        nullptr},
       {{"value:4.753k"}, "黄 紫 緑 茶 茶", "4.75 KΩ ±1 %",
        "4.753k → 4.75k (E96, E192); the bands show three digits, 4.75k", "SMD: なし",
@@ -106,7 +106,7 @@ TEST_F(PrecisionWindowTest, ColoursValuesAndMarkingsGiveTheBandsOrSayWhyNot) {
       {{"smd:97A"}, "茶 黒 黒 黒 茶", "100 Ω ±1 %", "\"97A\" is not EIA-96: its numbers run from 01 to 96",
        "SMD: 101, 1000, 01A (EIA-96)", nullptr},
       // A colour chosen after typing: the typed text goes, the bands' own lines come back.
-      {{"value:4.753k", "click:thirdBand.red"}, "黄 紫 赤 茶 茶", "4.72 KΩ ±1 %", "", "SMD: 4721",
+      {{"value:4.753k", "click:thirdBandRed"}, "黄 紫 赤 茶 茶", "4.72 KΩ ±1 %", "", "SMD: 4721",
        "1帯 黄、2帯 紫、乗数 茶、4.72 KΩ ±1%"},
   };
   for (const Case& c : cases) {
