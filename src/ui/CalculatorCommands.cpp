@@ -1,6 +1,7 @@
 // The buttons that open the help viewer, the colour-band chart and the about box. They share the
 // one toggle flag: each first closes the windows it competes with, then opens its own window when
 // no window was open through a toggle, and otherwise only closes and returns to the entry box.
+// 5・6帯 opens and closes the five- and six-band window on its own.
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +13,7 @@
 #include "HelpFile.h"
 #include "HelpWindow.h"
 #include "Numbers.h"
+#include "PrecisionWindow.h"
 
 namespace zen {
 
@@ -100,6 +102,23 @@ void CalculatorWindow::aboutPressed() {
     a.setAuxWindowFlag(kAuxClosed);
     setFocus(entryBox());
   }
+}
+
+// 5・6帯. The five- and six-band window is a calculator of its own, not one of the windows that
+// share the toggle flag: it opens beside the chart or the help, and its button alone opens and
+// closes it, so there is never a second one.
+void CalculatorWindow::precisionPressed() {
+  App& a = app();
+  if (PrecisionWindow* open = a.find<PrecisionWindow>()) {
+    a.closeWindow(*open);
+    setFocus(precisionButton());
+    return;
+  }
+  PrecisionWindow& w = a.openWindow<PrecisionWindow>();
+  // Below and to the right of the calculator, wherever it stands now; the place is not kept.
+  w.move(left() + 450, top() + 450);
+  w.onClosed = [this] { setFocus(precisionButton()); };
+  w.show();
 }
 
 }  // namespace zen

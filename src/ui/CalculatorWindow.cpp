@@ -510,6 +510,19 @@ void CalculatorWindow::buildClockAndCommands() {
   link.onMouseMove = [this] { homepageLinkHovered(); };
   homepageLink_ = &link;
 
+  // The five- and six-band window's button, in the free space between CLS and Quit, and last in
+  // the Tab order: every control before it keeps its place, on the screen and for the keyboard.
+  auto& precision = add<CommandButton>("precisionButton");
+  precision.setBounds(6210, 5520, 795, 375);
+  precision.setCaption("&5・6帯");
+  precision.setAccessibleName("5・6帯");
+  precision.setBackColour(kSystemButtonFace);
+  precision.setForeColour(kSystemWindowText);
+  precision.setFont(Font{"ＭＳ Ｐゴシック", 9, true, false});
+  precision.setTabIndex(tab++);
+  precision.onClick = [this] { precisionPressed(); };
+  precisionButton_ = &precision;
+
   auto& author = add<Label>("authorLabel");
   author.setBounds(6960, 9360, 855, 255);
   author.setCaption("Nagareya");

@@ -89,6 +89,8 @@ class CalculatorWindow : public Window {
   void webPressed();
   void aboutPressed();
   void homepageLinkClicked();
+  // 5・6帯: opens the five- and six-band window, or closes it when it is open.
+  void precisionPressed();
   // Closes the browser's frame window when it is open.
   void closeFrameWindow();
 
@@ -120,6 +122,7 @@ class CalculatorWindow : public Window {
   TextBox& toleranceBox() const { return *valueBoxes_[3]; }
   TextBox& entryBox() const { return *entryBox_; }
   Label& homepageLink() const { return *homepageLink_; }
+  CommandButton& precisionButton() const { return *precisionButton_; }
   Label& hintLabel() const { return *hintLabel_; }
   Timer& clockTimer() const { return *clockTimer_; }
   Timer& positionTimer() const { return *positionTimer_; }
@@ -167,6 +170,7 @@ class CalculatorWindow : public Window {
   std::array<CommandButton*, 5> slotButtons_{};
   std::array<std::array<PictureBox*, 4>, 5> slotBands_{};
   Label* homepageLink_ = nullptr;
+  CommandButton* precisionButton_ = nullptr;
   Label* hintLabel_ = nullptr;
   Timer* clockTimer_ = nullptr;
   Timer* positionTimer_ = nullptr;

@@ -37,24 +37,32 @@ std::uint64_t digest(const std::string& text) {
 }
 
 TEST_F(PrecisionViewTest, PaintsTheTypedValuesBandsAndTheCalculatorKeepsItsPlaces) {
-  // The calculator's controls as they stood before the five- and six-band window had a button.
-  const std::string places = calculatorPlaces(*renderer, calculator(), "");
+  // The calculator's controls stand where they stood before the five- and six-band window had a
+  // button, and the button covers none of them.
+  const std::string places = calculatorPlaces(*renderer, calculator(), "precisionButton");
   EXPECT_EQ(digest(places), 4176723001606990619u) << places;
+  QWidget* button = widgetOf(calculator(), "precisionButton");
+  for (const auto& c : calculator().controls()) {
+    QWidget* other = renderer->widget(*c);
+    if (other == button || !other->isVisible()) continue;
+    const QRect r(other->mapTo(view(calculator()), QPoint(0, 0)), other->size());
+    EXPECT_FALSE(r.intersects(button->geometry())) << c->name();
+  }
 
-  PrecisionWindow& w = app->openWindow<PrecisionWindow>();
-  w.show();
-  renderer->sync();
-  processEvents();
-  auto* entry = qobject_cast<QLineEdit*>(widgetOf(w, "valueEntry"));
+  clickOn(button);
+  auto* w = app->find<PrecisionWindow>();
+  ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(view(*w)->isVisible());
+  auto* entry = qobject_cast<QLineEdit*>(widgetOf(*w, "valueEntry"));
   ASSERT_NE(entry, nullptr);
   entry->setFocus();
   typeInto(entry, QStringLiteral("4.75k"));
-  clickOn(widgetOf(w, "sixBands"));
-  QWidget* window = view(w);
+  clickOn(widgetOf(*w, "sixBands"));
+  QWidget* window = view(*w);
   const QImage image = grabImage(*window);
   if (const char* out = std::getenv("ZEN_SAVE_GRABS")) image.save(QString::fromLocal8Bit(out) + "/precision.png");
   const auto centre = [&](const char* name) {
-    QWidget* band = widgetOf(w, name);
+    QWidget* band = widgetOf(*w, name);
     return pixelAt(image, band->mapTo(window, band->rect().center()));
   };
   // Yellow, violet, green, brown, brown and, for six bands, brown (100 ppm/K).
@@ -65,7 +73,7 @@ TEST_F(PrecisionViewTest, PaintsTheTypedValuesBandsAndTheCalculatorKeepsItsPlace
   EXPECT_EQ(centre("toleranceBand"), 0x404080u);
   EXPECT_EQ(centre("coefficientBand"), 0x404080u);
   // Between the bands, the body.
-  EXPECT_EQ(pixelAt(image, widgetOf(w, "firstBand")->geometry().topRight() + QPoint(3, 16)), 0x80C0FFu);
+  EXPECT_EQ(pixelAt(image, widgetOf(*w, "firstBand")->geometry().topRight() + QPoint(3, 16)), 0x80C0FFu);
 }
 
 }  // namespace

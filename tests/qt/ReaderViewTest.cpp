@@ -247,7 +247,7 @@ TEST_F(ReaderViewTest, TabVisitsEveryStopOnceAndComesRound) {
                          "kiloOhmBox",     "megaOhmBox",      "toleranceBox",   "slotAButton",   "slotBButton",
                          "slotCButton",    "slotDButton",     "slotEButton",    "clsButton",     "helpButton",
                          "chartButton",    "aboutButton",     "webButton",      "quitButton",    "homepageLink",
-                         "entryBox"};
+                         "precisionButton", "entryBox"};
   for (const char* name : order) {
     key(Qt::Key_Tab);
     EXPECT_EQ(focused(), name);

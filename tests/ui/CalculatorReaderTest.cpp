@@ -100,7 +100,7 @@ TEST_F(ReaderTest, TabVisitsEntryEachSelectorOnceValuesSlotsThenCommands) {
   EXPECT_EQ(names,
             "entryBox firstBandBlack secondBandBlack multiplierGold toleranceGold ohmBox kiloOhmBox megaOhmBox "
             "toleranceBox slotAButton slotBButton slotCButton slotDButton slotEButton clsButton helpButton "
-            "chartButton aboutButton webButton quitButton homepageLink ");
+            "chartButton aboutButton webButton quitButton homepageLink precisionButton ");
   // Tab lands on the chosen colour of each selector.
   chooseBands(4, 7, C::Red);
   const Choice stops[] = {firstOption(4), secondOption(7), multiplierOption(C::Red), toleranceOption(C::Gold)};

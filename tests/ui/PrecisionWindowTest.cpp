@@ -123,5 +123,27 @@ TEST_F(PrecisionWindowTest, ColoursValuesAndMarkingsGiveTheBandsOrSayWhyNot) {
   }
 }
 
+// 5・6帯 opens the window below and right of the calculator and closes it again; so does the
+// window's own close button, which Escape presses. The keyboard returns to 5・6帯 each time, and
+// there is never a second window.
+TEST_F(PrecisionWindowTest, ItsButtonOpensAndClosesOneWindowAndTheKeyboardReturnsToIt) {
+  CommandButton& button = calculator().precisionButton();
+  for (const char* closer : {"precisionButton", "closeButton"}) {
+    SCOPED_TRACE(closer);
+    button.press();
+    auto* w = app.find<PrecisionWindow>();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->shown());
+    EXPECT_EQ(w->left(), calculator().left() + 450);
+    EXPECT_EQ(w->top(), calculator().top() + 450);
+    EXPECT_EQ(app.windows().size(), 2u);
+    EXPECT_EQ(w->focus(), &w->valueEntry());
+    EXPECT_TRUE(w->get<CommandButton>("closeButton").isCancel());
+    (std::string(closer) == "closeButton" ? w->get<CommandButton>(closer) : button).press();
+    EXPECT_EQ(app.find<PrecisionWindow>(), nullptr);
+    EXPECT_EQ(calculator().focus(), &button);
+  }
+}
+
 }  // namespace
 }  // namespace zen::test
