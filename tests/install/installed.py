@@ -7,6 +7,7 @@
   installed.py run-folder ...         the installed program with --folder: help text, browser, Quit
   installed.py run-xdg ...            without --folder: Quit writes under $XDG_CONFIG_HOME
   installed.py bad-folders ...        folders that cannot be used: the program starts and ends
+  installed.py precision ...          the five- and six-band window: 茶 黒 黒 赤 茶 reads 10 KΩ ±1 %
 
 The runs install the build into a temporary prefix and drive the installed program the way a user
 does: on a virtual X display, clicking with xdotool on the buttons, found and read through the
@@ -28,6 +29,7 @@ import time
 
 HOME_PAGE_TITLE = "ZENTARIO ホームページ"
 CALCULATOR_TITLE = "カラ-コ-ド抵抗"
+PRECISION_TITLE = "精密抵抗（５帯・６帯）"
 SAVE_FAILED = "設定を保存できませんでした"
 STEP_TIMEOUT = 90  # seconds for one step on a loaded two-core machine; a step usually takes one
 STARTED = time.monotonic()
@@ -397,17 +399,52 @@ def bad_folders(args):
         inst.remove()
 
 
+def run_precision(args):
+    """The five- and six-band window opened with its button: choosing 茶 黒 黒 赤 茶 reads
+    10 KΩ ±1 %, and Quit with the window open leaves ZENTARIO.INI as it was."""
+    inst = Installation(args.cmake, args.build)
+    try:
+        folder = inst.folder("settings")
+        settings = os.path.join(folder, "ZENTARIO.INI")
+        kept = b"".join(b'"' + entry + b'"\r\n' for entry in [b" 1800", b" 1830"] + [b""] * 33)
+        with open(settings, "wb") as f:
+            f.write(kept)
+        with Session() as session:
+            atspi = session.atspi
+            program = session.start_program(inst, ["--folder", folder])
+            session.press(program, "5・6帯")
+            session.wait_for(program, "the five- and six-band window",
+                             lambda n: n.getRole() == atspi.ROLE_FRAME and n.name == PRECISION_TITLE)
+            for name in ("1帯 茶 1", "2帯 黒 0", "3帯 黒 0", "乗数 赤 ×100", "許容差 茶 1%"):
+                option = session.wait_for(program, f"the option {name!r}",
+                                          lambda n, name=name: n.getRole() == atspi.ROLE_RADIO_BUTTON
+                                          and n.name == name)
+                session.click(option)
+                session.until(program, f"{name!r} chosen", lambda o=option: o.getState().contains(atspi.STATE_CHECKED))
+            session.wait_for(program, "the value 10 KΩ ±1 %",
+                             lambda n: n.getRole() == atspi.ROLE_LABEL and n.name == "10 KΩ ±1 %")
+            step("5・6帯 opened the window; 茶 黒 黒 赤 茶 chosen, 10 KΩ ±1 % read")
+            session.press(program, "終了")
+            end_program(program)
+        with open(settings, "rb") as f:
+            expect(f.read() == kept, "Quit with the window open changed ZENTARIO.INI")
+        print("five and six bands: opened by its button, 茶 黒 黒 赤 茶 read as 10 KΩ ±1 %, ZENTARIO.INI kept")
+    finally:
+        inst.remove()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("check", choices=["desktop-entry", "metainfo", "command-line", "run-folder", "run-xdg",
-                                          "bad-folders"])
+                                          "bad-folders", "precision"])
     parser.add_argument("file", nargs="?")
     parser.add_argument("--cmake")
     parser.add_argument("--build")
     args = parser.parse_args()
     {"desktop-entry": lambda: desktop_entry(args.file), "metainfo": lambda: metainfo(args.file),
      "command-line": lambda: command_line(args), "run-folder": lambda: run_folder(args),
-     "run-xdg": lambda: run_xdg(args), "bad-folders": lambda: bad_folders(args)}[args.check]()
+     "run-xdg": lambda: run_xdg(args), "bad-folders": lambda: bad_folders(args),
+     "precision": lambda: run_precision(args)}[args.check]()
 
 
 if __name__ == "__main__":
