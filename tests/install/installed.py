@@ -330,7 +330,8 @@ def run_folder(args):
             program = session.start_program(inst, ["--folder", folder])
             session.press(program, "HELP")
             session.wait_for(program, "the installed help text",
-                             lambda n: n.getRole() == session.atspi.ROLE_TEXT and marker in n.queryText().getText(0, -1))
+                             lambda n: n.getRole() == session.atspi.ROLE_TEXT
+                             and marker in n.queryText().getText(0, -1))
             step("HELP shows the installed help text")
             session.press(program, "HELP")
             session.press(program, "W E V")
