@@ -214,6 +214,17 @@ class WindowAccessible : public QAccessibleWidget {
 // The text is a line inside it, as in a desktop's notifications: Orca 43 speaks a notification's
 // name and then its lines, but shows only the lines on a braille display and keeps only those in
 // its list of notifications, so a text in the name alone reached no braille reader.
+}  // namespace
+
+void forgetEarlyInterface(QWidget* w) {
+  if (!QAccessible::isActive()) return;
+  if (QAccessibleInterface* early = QAccessible::queryAccessibleInterface(w)) {
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(early));
+  }
+}
+
+namespace {
+
 class Announcer : public QWidget {
  public:
   explicit Announcer(QWidget* window) : QWidget(window), line_(this) {
@@ -228,6 +239,7 @@ class Announcer : public QWidget {
       QAccessibleEvent shown(this, QAccessible::ObjectShow);
       send(shown);
     });
+    forgetEarlyInterface(this);
   }
   void sayLater(const std::function<QString()>& take) {
     take_ = take;

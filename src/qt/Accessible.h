@@ -24,6 +24,11 @@ void installAccessibleFactory();
 
 // Whether the model describes this widget (the factory gives it its interface).
 bool describedByModel(const QWidget* w);
+// Called once a view is whole. Qt 6.11 asks for a widget's interface while the widget is still being
+// built, when a window is made while a reader listens: the factory then sees a plain QWidget, and Qt
+// would keep a plain interface (a nameless filler) for the widget's life. Whatever interface Qt made
+// before is dropped here, so the next question reaches the factory.
+void forgetEarlyInterface(QWidget* w);
 
 // A view a reader reads as text: a text box, the help page. Offsets count the UTF-16 units of
 // readerText(); lines are separated by '\n'.

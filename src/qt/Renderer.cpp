@@ -285,8 +285,10 @@ WindowView* Renderer::createView(Window& w) {
     QWidget* parent = view;
     if (const Control* container = control->container()) parent = view->views.at(container)->widget();
     ControlView* cv = createControl(*control, *view, parent);
+    forgetEarlyInterface(cv->widget());
     view->views.emplace(control.get(), cv);
   }
+  forgetEarlyInterface(view);
   // The keyboard's tab order follows the model's.
   std::vector<ControlView*> ordered;
   for (const auto& control : w.controls()) {
