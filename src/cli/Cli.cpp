@@ -130,7 +130,7 @@ int bands(const Request& r, std::ostream& out, std::ostream& err) {
   }
   const ColourCodeReading reading = ReadColourCode(r.operands);
   if (!reading.code) {
-    err << "zentario bands: " << reading.refusal << "\n";
+    err << "zentario bands: " << ColourCodeRefusal(reading) << "\n";
     return kUnreadable;
   }
   const Code& code = *reading.code;

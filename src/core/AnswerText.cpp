@@ -15,16 +15,32 @@ std::string superscript(int n) {
   return std::string(kDigits[n % 10]);
 }
 
-// Why a marking means its value: "47 × 10²", "EIA-96: 01 = 100, C = ×100".
+// Why a marking means its value: "47 × 10²", "R is the decimal point".
 std::string explanation(std::string_view code, const SmdReading& m) {
   switch (m.kind) {
     case SmdKind::Jumper: return "a zero-ohm jumper";
-    case SmdKind::ThreeDigits:
-    case SmdKind::FourDigits: return std::to_string(m.significant) + " × 10" + superscript(m.power);
     case SmdKind::DecimalPoint: return "R is the decimal point";
-    case SmdKind::Eia96:
-      return "EIA-96: " + std::string(code.substr(0, 2)) + " = " + std::to_string(m.significant) + ", " +
-             std::string(code.substr(2)) + " = ×" + GeneralNumberText(std::pow(10.0, m.power));
+    case SmdKind::ThreeDigits:
+    case SmdKind::FourDigits:
+    case SmdKind::Eia96: break;
+  }
+  return SmdWorking(code, m);
+}
+
+std::string bothNames(BandColour c) {
+  return std::string(nameText(c)) + " (" + std::string(EnglishName(c)) + ")";
+}
+
+// Which colours a band takes, for the line that refuses another.
+std::string bandRule(BandRole role, std::size_t band) {
+  switch (role) {
+    case BandRole::FirstDigit: return "the first band is a digit from 1 to 9: 茶 to 白 (brown to white)";
+    case BandRole::Digit:
+      return std::string(band == 1 ? "the second" : "the third") + " band is a digit: 黒 to 白 (black to white), or 0 to 9";
+    case BandRole::Multiplier: return "the multiplier is 黒 to 白 (×1 to ×10⁹), 金 (×0.1) or 銀 (×0.01), by colour";
+    case BandRole::Tolerance: return "the tolerance band is 橙 紫 青 緑 茶 赤 金 銀 or 無";
+    case BandRole::Coefficient:
+      return "the sixth band, the temperature coefficient, is 黒 茶 赤 橙 黄 緑 青 紫 or 灰 (250 to 1 ppm/K), by colour";
   }
   return {};
 }
@@ -68,11 +84,13 @@ std::string NearestText(const Decimal& asked, std::span<const NamedSeries> serie
   return text + ")";
 }
 
+Decimal ShortenedValue(const Decimal& asked, int digitCount) {
+  return MakeDecimal(asked.digits.substr(0, static_cast<std::size_t>(digitCount)), Magnitude(asked) - (digitCount - 1));
+}
+
 std::string ShortenedText(const Decimal& asked, int digitCount, std::span<const NamedSeries> series) {
-  const std::string painted = asked.digits.substr(0, static_cast<std::size_t>(digitCount));
   return ShortText(asked) + " → " + NearestText(asked, series) + "; the bands show " +
-         (digitCount == 3 ? "three" : "two") + " digits, " +
-         ShortText(MakeDecimal(painted, Magnitude(asked) - (digitCount - 1)));
+         (digitCount == 3 ? "three" : "two") + " digits, " + ShortText(ShortenedValue(asked, digitCount));
 }
 
 std::string MarkingsText(const Decimal& value) {
@@ -92,6 +110,19 @@ SmdValue SmdValueOf(const SmdReading& m) {
   return v;
 }
 
+std::string SmdWorking(std::string_view code, const SmdReading& m) {
+  switch (m.kind) {
+    case SmdKind::ThreeDigits:
+    case SmdKind::FourDigits: return std::to_string(m.significant) + " × 10" + superscript(m.power);
+    case SmdKind::Eia96:
+      return "EIA-96: " + std::string(code.substr(0, 2)) + " = " + std::to_string(m.significant) + ", " +
+             std::string(code.substr(2)) + " = ×" + GeneralNumberText(std::pow(10.0, m.power));
+    case SmdKind::Jumper:
+    case SmdKind::DecimalPoint: break;
+  }
+  return {};
+}
+
 std::string SmdAnswer(std::string_view code, const SmdReading& m) {
   const ValueInUnit v = SmdValueOf(m).inUnit;
   return v.number + " " + std::string(v.unit) + "  (" + explanation(code, m) + ")";
@@ -106,19 +137,19 @@ std::string ValueRefusal(std::string_view typed, const ValueReading& reading) {
   return Quoted(typed) + " is not a resistance; write it as 4700, 4k7, 4.7k, 2M2, 0R47, 470R or 1.5M";
 }
 
-std::string RangeRefusal(std::string_view typed, BandFit fit, int digitCount, bool milli) {
+RangeEnd RangeEndOf(BandFit fit, int digitCount) {
   const bool five = digitCount == 3;
-  if (fit == BandFit::BelowRange) {
-    return Quoted(typed) +
-           (five ? " is below 1 Ω, the smallest value five bands carry (茶 黒 黒 銀)"
-                 : " is below 0.1 Ω, the smallest value four bands carry (茶 黒 銀)") +
-           (milli ? "; m is milli, M mega" : "");
-  }
-  if (fit == BandFit::AboveRange) {
-    return Quoted(typed) + (five ? " is above 999 GΩ, the largest value five bands carry (白 白 白 白)"
-                                 : " is above 99 GΩ, the largest value four bands carry (白 白 白)");
-  }
-  return {};
+  if (fit == BandFit::AboveRange) return five ? RangeEnd{"999 GΩ", "白 白 白 白"} : RangeEnd{"99 GΩ", "白 白 白"};
+  return five ? RangeEnd{"1 Ω", "茶 黒 黒 銀"} : RangeEnd{"0.1 Ω", "茶 黒 銀"};
+}
+
+std::string RangeRefusal(std::string_view typed, BandFit fit, int digitCount, bool milli) {
+  if (fit != BandFit::BelowRange && fit != BandFit::AboveRange) return {};
+  const bool below = fit == BandFit::BelowRange;
+  const RangeEnd end = RangeEndOf(fit, digitCount);
+  return Quoted(typed) + (below ? " is below " : " is above ") + std::string(end.value) +
+         (below ? ", the smallest value " : ", the largest value ") + (digitCount == 3 ? "five" : "four") +
+         " bands carry (" + std::string(end.colours) + ")" + (below && milli ? "; m is milli, M mega" : "");
 }
 
 std::string SmdRefusal(std::string_view typed, std::string_view code, const SmdReading& m) {
@@ -144,6 +175,23 @@ std::string SmdRefusal(std::string_view typed, std::string_view code, const SmdR
       return shown + " is ambiguous: " + ShortText(m.value) + " Ω with R as the point, or " + ShortText(m.eiaValue) +
              " Ω as EIA-96 (R = ×0.01); " + SmdMarkingsOf(m.value).fourDigits + " is the one, " +
              SmdMarkingsOf(m.eiaValue).eia96 + " the other";
+  }
+  return {};
+}
+
+std::string ColourCodeRefusal(const ColourCodeReading& r) {
+  switch (r.problem) {
+    case CodeProblem::None: return {};
+    case CodeProblem::Count: return "give three to six colours";
+    case CodeProblem::Pink:
+      return Quoted(r.word) +
+             " is not a colour this calculator takes: 桃 (pink, ×0.001 since IEC 60062:2016) has no band in the "
+             "window; multipliers are 黒 to 白, 金 and 銀";
+    case CodeProblem::NotAColour:
+      return Quoted(r.word) + " is not a colour (黒 茶 赤 橙 黄 緑 青 紫 灰 白 金 銀 無, black … white, gold, silver, none)";
+    case CodeProblem::DoesNotFit:
+      return (r.colour.isDigit ? Quoted(r.word) + " is " : std::string()) + bothNames(r.colour.colour) +
+             (r.colour.isDigit ? ", which does not fit: " : " does not fit: ") + bandRule(r.role, r.band);
   }
   return {};
 }

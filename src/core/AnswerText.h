@@ -1,8 +1,9 @@
 #pragma once
-// The lines `zentario value` and `zentario smd` answer with, which the five- and six-band window
-// shows as well: the nearest preferred values, the SMD markings, the reading of a marking and the
-// one-line refusals. One text for both, so the terminal and the window never word an answer
-// differently.
+// The lines `zentario value`, `bands` and `smd` answer with: the nearest preferred values, the SMD
+// markings, the reading of a marking and the one-line refusals, in the terminal's English. The
+// five- and six-band window shows the same lists of values and markings and words the rest in
+// Japanese (ui's PrecisionAnswers), over the same readings and the same helpers here, so the two
+// never differ in what they refuse or in the values they name.
 
 #include <array>
 #include <span>
@@ -35,8 +36,10 @@ inline constexpr std::array<NamedSeries, 5> kNamedSeries = {
 // The nearest member of each series, one list of names per value where neighbouring series
 // agree: "4.7k (E12, E24), 4.64k (E48), 4.75k (E96, E192)".
 std::string NearestText(const Decimal& asked, std::span<const NamedSeries> series);
-// What a code of digitCount digits makes of a value with more: "4.753k → 4.75k (E96, E192); the
-// bands show three digits, 4.75k".
+// What a code of digitCount digits makes of a value with more: the value its bands show, the
+// digits after the last dropped (4.753k: 4.75k).
+Decimal ShortenedValue(const Decimal& asked, int digitCount);
+// The same in a line: "4.753k → 4.75k (E96, E192); the bands show three digits, 4.75k".
 std::string ShortenedText(const Decimal& asked, int digitCount, std::span<const NamedSeries> series);
 // The markings that carry the value exactly: "4751, 66B (EIA-96)"; empty when there is none.
 std::string MarkingsText(const Decimal& value);
@@ -48,8 +51,19 @@ struct SmdValue {
   ValueInUnit inUnit;
 };
 SmdValue SmdValueOf(const SmdReading& m);
+// How a marking's digits make its value: "47 × 10²", "EIA-96: 01 = 100, C = ×100"; empty for a
+// jumper and for R as the point, which each language words itself.
+std::string SmdWorking(std::string_view code, const SmdReading& m);
 // What a marking means: "10 KΩ  (EIA-96: 01 = 100, C = ×100)". code is the marking as read.
 std::string SmdAnswer(std::string_view code, const SmdReading& m);
+
+// The smallest (BelowRange) or the largest (AboveRange) value a code of digitCount digits
+// carries, as the refusals name it, and its colours without the tolerance: "1 Ω", "茶 黒 黒 銀".
+struct RangeEnd {
+  std::string_view value;
+  std::string_view colours;
+};
+RangeEnd RangeEndOf(BandFit fit, int digitCount);
 
 // The refusals, each one line without the command's name. typed is the text as the user gave it.
 // A value that cannot be read: "\"abc\" is not a resistance; write it as …".
@@ -59,5 +73,7 @@ std::string ValueRefusal(std::string_view typed, const ValueReading& reading);
 std::string RangeRefusal(std::string_view typed, BandFit fit, int digitCount, bool milli);
 // A marking that cannot be read, empty for one that can; code is the marking as read.
 std::string SmdRefusal(std::string_view typed, std::string_view code, const SmdReading& m);
+// A colour code that was refused: "黒 (black) does not fit: the first band is …".
+std::string ColourCodeRefusal(const ColourCodeReading& reading);
 
 }  // namespace zen

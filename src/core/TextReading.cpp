@@ -140,44 +140,22 @@ constexpr std::array<std::string_view, kBandColourCount> kEnglish = {
     "black", "brown", "red", "orange", "yellow", "green", "blue",
     "violet", "grey", "white", "gold", "silver", "none"};
 
-std::string bothNames(BandColour c) {
-  return std::string(nameText(c)) + " (" + std::string(EnglishName(c)) + ")";
-}
-
-// What a band of a code stands for. Three and four colours are the window's four bands; five add
-// a third digit, six the temperature coefficient.
-enum class Role { FirstDigit, Digit, Multiplier, Tolerance, Coefficient };
-
-std::vector<Role> rolesOf(std::size_t colours) {
-  std::vector<Role> roles = {Role::FirstDigit, Role::Digit};
-  if (colours >= 5) roles.push_back(Role::Digit);
-  roles.push_back(Role::Multiplier);
-  roles.push_back(Role::Tolerance);
-  if (colours == 6) roles.push_back(Role::Coefficient);
+std::vector<BandRole> rolesOf(std::size_t colours) {
+  std::vector<BandRole> roles = {BandRole::FirstDigit, BandRole::Digit};
+  if (colours >= 5) roles.push_back(BandRole::Digit);
+  roles.push_back(BandRole::Multiplier);
+  roles.push_back(BandRole::Tolerance);
+  if (colours == 6) roles.push_back(BandRole::Coefficient);
   return roles;
 }
 
-// Which colours a band takes, for the line that refuses another.
-std::string bandRule(Role role, std::size_t band) {
+bool fitsBand(BandRole role, const ColourWord& w) {
   switch (role) {
-    case Role::FirstDigit: return "the first band is a digit from 1 to 9: 茶 to 白 (brown to white)";
-    case Role::Digit:
-      return std::string(band == 1 ? "the second" : "the third") + " band is a digit: 黒 to 白 (black to white), or 0 to 9";
-    case Role::Multiplier: return "the multiplier is 黒 to 白 (×1 to ×10⁹), 金 (×0.1) or 銀 (×0.01), by colour";
-    case Role::Tolerance: return "the tolerance band is 橙 紫 青 緑 茶 赤 金 銀 or 無";
-    case Role::Coefficient:
-      return "the sixth band, the temperature coefficient, is 黒 茶 赤 橙 黄 緑 青 紫 or 灰 (250 to 1 ppm/K), by colour";
-  }
-  return {};
-}
-
-bool fitsBand(Role role, const ColourWord& w) {
-  switch (role) {
-    case Role::FirstDigit: return digitOf(w.colour).value_or(0) >= 1;
-    case Role::Digit: return digitOf(w.colour).has_value();
-    case Role::Multiplier: return !w.isDigit && multiplierOf(w.colour).has_value();
-    case Role::Tolerance: return !w.isDigit && toleranceOf(w.colour).has_value();
-    case Role::Coefficient: return !w.isDigit && temperatureCoefficientOf(w.colour).has_value();
+    case BandRole::FirstDigit: return digitOf(w.colour).value_or(0) >= 1;
+    case BandRole::Digit: return digitOf(w.colour).has_value();
+    case BandRole::Multiplier: return !w.isDigit && multiplierOf(w.colour).has_value();
+    case BandRole::Tolerance: return !w.isDigit && toleranceOf(w.colour).has_value();
+    case BandRole::Coefficient: return !w.isDigit && temperatureCoefficientOf(w.colour).has_value();
   }
   return false;
 }
@@ -339,41 +317,41 @@ std::vector<BandColour> ColourCode::colours() const {
 ColourCodeReading ReadColourCode(std::span<const std::string> words) {
   ColourCodeReading r;
   if (words.size() < 3 || words.size() > 6) {
-    r.refusal = "give three to six colours";
+    r.problem = CodeProblem::Count;
     return r;
   }
-  const std::vector<Role> roles = rolesOf(words.size());
+  const std::vector<BandRole> roles = rolesOf(words.size());
   ColourCode code;
   for (std::size_t band = 0; band < words.size(); ++band) {
     const std::string& word = words[band];
+    r.word = word;
+    r.band = band;
+    r.role = roles[band];
     if (IsPinkWord(word)) {
-      r.refusal = Quoted(word) +
-                  " is not a colour this calculator takes: 桃 (pink, ×0.001 since IEC 60062:2016) has no band in the "
-                  "window; multipliers are 黒 to 白, 金 and 銀";
+      r.problem = CodeProblem::Pink;
       return r;
     }
     const std::optional<ColourWord> w = ReadColour(word);
     if (!w) {
-      r.refusal = Quoted(word) + " is not a colour (黒 茶 赤 橙 黄 緑 青 紫 灰 白 金 銀 無, black … white, gold, silver, none)";
+      r.problem = CodeProblem::NotAColour;
       return r;
     }
     if (!fitsBand(roles[band], *w)) {
-      if (w->isDigit) r.refusal = Quoted(word) + " is ";
-      r.refusal += bothNames(w->colour);
-      r.refusal += w->isDigit ? ", which does not fit: " : " does not fit: ";
-      r.refusal += bandRule(roles[band], band);
+      r.problem = CodeProblem::DoesNotFit;
+      r.colour = *w;
       return r;
     }
     switch (roles[band]) {
-      case Role::FirstDigit:
-      case Role::Digit: code.digits.push_back(w->colour); break;
-      case Role::Multiplier: code.multiplier = w->colour; break;
-      case Role::Tolerance: code.tolerance = w->colour; break;
-      case Role::Coefficient: code.coefficient = w->colour; break;
+      case BandRole::FirstDigit:
+      case BandRole::Digit: code.digits.push_back(w->colour); break;
+      case BandRole::Multiplier: code.multiplier = w->colour; break;
+      case BandRole::Tolerance: code.tolerance = w->colour; break;
+      case BandRole::Coefficient: code.coefficient = w->colour; break;
     }
   }
-  r.code = std::move(code);
-  return r;
+  ColourCodeReading read;
+  read.code = std::move(code);
+  return read;
 }
 
 }  // namespace zen

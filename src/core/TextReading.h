@@ -67,13 +67,24 @@ struct ColourCode {
   std::vector<BandColour> colours() const;
 };
 
+// What a band of a code stands for. Three and four colours are the calculator's four bands; five
+// add a third digit, six the temperature coefficient.
+enum class BandRole { FirstDigit, Digit, Multiplier, Tolerance, Coefficient };
+
 // Three to six colour words, each by name or digit as ReadColour takes it; the fourth defaults to
 // gold. A word that is no colour, pink, or a colour its band cannot carry (black or gold first, a
-// digit colour as tolerance, white as coefficient) gives no code and the line that says why,
-// without the command's name.
+// digit colour as tolerance, white as coefficient) gives no code, and the reading says which word
+// was refused and why; the terminal and the window each word that in their own language.
+enum class CodeProblem { None, Count, Pink, NotAColour, DoesNotFit };
 struct ColourCodeReading {
   std::optional<ColourCode> code;
-  std::string refusal;
+  CodeProblem problem = CodeProblem::None;
+  // The refused word as given, the band it stood in (from 0) and what that band stands for, and
+  // for DoesNotFit the colour the word named.
+  std::string word;
+  std::size_t band = 0;
+  BandRole role = BandRole::FirstDigit;
+  ColourWord colour{BandColour::Black, false};
 };
 ColourCodeReading ReadColourCode(std::span<const std::string> words);
 

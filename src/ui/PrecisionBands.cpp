@@ -181,7 +181,7 @@ void PrecisionWindow::valueTyped() {
   }
   const ColourCodeReading colours = ReadColourCode(words);
   if (!colours.code) {
-    refuse(colours.refusal);
+    refuse(ColourCodeRefusal(colours));
     return;
   }
   const ColourCode& c = *colours.code;
