@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "AnswerText.h"
 #include "App.h"
+#include "PrecisionAnswers.h"
 #include "PrecisionWindow.h"
 
 namespace zen {
@@ -162,12 +162,12 @@ void PrecisionWindow::valueTyped() {
   const ValueReading reading = ReadValue(text);
   if (reading.value) {
     const BandCode code = CodeOfValue(*reading.value, 3);
-    if (std::string refused = RangeRefusal(text, code.fit, 3, reading.milli); !refused.empty()) {
+    if (std::string refused = ja::RangeRefusal(text, code.fit, 3, reading.milli); !refused.empty()) {
       refuse(std::move(refused));
       return;
     }
     const std::string note =
-        code.fit == BandFit::Shortened ? ShortenedText(*reading.value, 3, finestSeries()) : std::string();
+        code.fit == BandFit::Shortened ? ja::ShortenedText(*reading.value, 3, finestSeries()) : std::string();
     showCode(code, *reading.value, note);
     const std::string markings = MarkingsText(*reading.value);
     announceValue(std::nullopt, joined({note, markings.empty() ? "" : "SMD: " + markings}));
@@ -176,12 +176,12 @@ void PrecisionWindow::valueTyped() {
   // Not a value: five or six colours read as `zentario bands` reads them.
   const std::vector<std::string> words = wordsOf(folded.value_or(""));
   if (words.size() != 5 && words.size() != 6) {
-    refuse(ValueRefusal(text, reading));
+    refuse(ja::ValueRefusal(text, reading));
     return;
   }
   const ColourCodeReading colours = ReadColourCode(words);
   if (!colours.code) {
-    refuse(ColourCodeRefusal(colours));
+    refuse(ja::ColourCodeRefusal(colours));
     return;
   }
   const ColourCode& c = *colours.code;
@@ -209,16 +209,16 @@ void PrecisionWindow::markingTyped() {
   m.problem = SmdProblem::NotAMarking;  // not UTF-8
   if (folded) m = ReadSmdMarking(*folded);
   const std::string code = folded.value_or("");
-  if (std::string refused = SmdRefusal(text, code, m); !refused.empty()) {
+  if (std::string refused = ja::SmdRefusal(text, code, m); !refused.empty()) {
     refuse(std::move(refused));
     return;
   }
-  const std::string answer = SmdAnswer(code, m);
+  const std::string answer = ja::SmdAnswer(code, m);
   const BandCode bands = CodeOfValue(m.value, 3);
   // A value below 1 ohm (R47, a jumper) has a marking but no five-band code: the reading is
   // told, and why the bands stay as they are.
-  if (const std::string refused = RangeRefusal(text, bands.fit, 3, false); !refused.empty()) {
-    refuse(answer + "; " + refused);
+  if (const std::string refused = ja::RangeRefusal(text, bands.fit, 3, false); !refused.empty()) {
+    refuse(answer + "。" + refused);
     return;
   }
   showCode(bands, m.value, answer);

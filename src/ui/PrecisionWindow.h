@@ -3,8 +3,9 @@
 // resistors that carry three digits, a multiplier, a tolerance and perhaps a temperature
 // coefficient. The bands are chosen by colour, or follow a typed value, a typed colour code or an
 // SMD marking; the window shows the value, the nearest preferred values and the markings that
-// carry it. What it reads and how it words an answer or a refusal are the terminal's own (core's
-// TextReading and AnswerText), so `zentario value`, `bands` and `smd` answer alike.
+// carry it. What it reads, what it refuses and the values it names are the terminal's own (core's
+// TextReading and AnswerText), so it and `zentario value`, `bands` and `smd` answer alike; it
+// words them in Japanese (PrecisionAnswers), the terminal in English.
 // Files: PrecisionWindow.cpp (layout), PrecisionBands.cpp (choices, typing, what a reader hears).
 
 #include <array>

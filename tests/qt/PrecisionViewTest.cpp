@@ -1,13 +1,16 @@
-// The five- and six-band window on real widgets: typed into, its bands painted in their colours;
-// and the calculator around its new button exactly as it was.
+// The five- and six-band window on real widgets: typed into, its bands painted in their colours,
+// its longest refusals within their two lines; and the calculator around its new button exactly as
+// it was.
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
 
+#include "Geometry.h"
 #include "PrecisionWindow.h"
 #include "QtTestSupport.h"
 
@@ -74,6 +77,23 @@ TEST_F(PrecisionViewTest, PaintsTheTypedValuesBandsAndTheCalculatorKeepsItsPlace
   EXPECT_EQ(centre("coefficientBand"), 0x404080u);
   // Between the bands, the body.
   EXPECT_EQ(pixelAt(image, widgetOf(*w, "firstBand")->geometry().topRight() + QPoint(3, 16)), 0x80C0FFu);
+
+  // The longest refusals, with all the text each box takes, wrap within the note's two lines.
+  const QString filler(40, QChar(0x6F22));  // 漢, as wide as a character gets
+  int refusal = 0;
+  for (const auto& [box, text] : {std::pair{"valueEntry", filler}, {"valueEntry", "1 0 0 赤 " + filler.left(32)},
+                                  {"markingEntry", filler.left(8)}}) {
+    auto* edit = qobject_cast<QLineEdit*>(widgetOf(*w, box));
+    edit->selectAll();
+    typeInto(edit, text);
+    const QRect needed = QFontMetrics(qt::toQFont(w->note().font()))
+                             .boundingRect(widgetOf(*w, "note")->rect(), Qt::AlignTop | Qt::TextWordWrap,
+                                           QString::fromStdString(w->note().caption()));
+    EXPECT_LE(needed.height(), widgetOf(*w, "note")->height()) << w->note().caption();
+    if (const char* out = std::getenv("ZEN_SAVE_GRABS")) {
+      grabImage(*window).save(QString::fromLocal8Bit(out) + QStringLiteral("/precision-refusal%1.png").arg(++refusal));
+    }
+  }
 }
 
 }  // namespace
