@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "App.h"
+#include "CalculatorWindow.h"
 #include "PrecisionAnswers.h"
 #include "PrecisionWindow.h"
 
@@ -13,7 +14,6 @@ namespace zen {
 
 namespace {
 
-constexpr Rgb kText = 0xC00000;
 constexpr Rgb kRefusalColour = 0x0000C0;
 
 // The window names the finer series, E24 on; a value three digits cannot carry is told against
@@ -110,7 +110,7 @@ void PrecisionWindow::showLines(const Decimal& value) {
 
 void PrecisionWindow::showNote(std::string text, bool refusal) {
   note_->setVisible(!text.empty());
-  note_->setForeColour(refusal ? kRefusalColour : kText);
+  note_->setForeColour(refusal ? kRefusalColour : kCalculatorText);
   note_->setCaption(std::move(text));
 }
 
@@ -150,13 +150,17 @@ void PrecisionWindow::bandCountChosen(int count) {
   announceValue(std::nullopt);
 }
 
+void PrecisionWindow::boxEmptied() {
+  showNote("", false);
+  showLines(bandsValue());
+  announceValue(std::nullopt);
+}
+
 void PrecisionWindow::valueTyped() {
   const std::string text = valueEntry().text();
   const std::optional<std::string> folded = FoldedAndTrimmed(text);
   if (folded && folded->empty()) {
-    showNote("", false);
-    showLines(bandsValue());
-    announceValue(std::nullopt);
+    boxEmptied();
     return;
   }
   const ValueReading reading = ReadValue(text);
@@ -200,9 +204,7 @@ void PrecisionWindow::markingTyped() {
   const std::string text = markingEntry().text();
   const std::optional<std::string> folded = FoldedAndTrimmed(text);
   if (folded && folded->empty()) {
-    showNote("", false);
-    showLines(bandsValue());
-    announceValue(std::nullopt);
+    boxEmptied();
     return;
   }
   SmdReading m;

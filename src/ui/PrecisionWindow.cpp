@@ -11,6 +11,7 @@
 #include "AnswerText.h"
 #include "App.h"
 #include "BandCode.h"
+#include "CalculatorWindow.h"
 #include "Numbers.h"
 #include "TextReading.h"
 
@@ -18,11 +19,6 @@ namespace zen {
 
 namespace {
 
-// The calculator's colours.
-constexpr Rgb kBack = 0xFFC0C0;
-constexpr Rgb kText = 0xC00000;
-constexpr Rgb kEntryBack = 0xC0FFC0;
-constexpr Rgb kValueBack = 0xC0FFFF;
 
 const Font kDefault9{"ＭＳ Ｐゴシック", 9, false, false};
 const Font kSmall{"ＭＳ Ｐゴシック", 8.25, false, false};
@@ -129,7 +125,7 @@ std::string_view precisionBandTitle(PrecisionBand b) { return kBandDesigns[stati
 PrecisionWindow::PrecisionWindow(App& app) : Window(app, "PrecisionWindow") {
   setCaption("精密抵抗（５帯・６帯）");
   setClientSize(10080, 9330);
-  setBackColour(kBack);
+  setBackColour(kCalculatorBack);
   setBorder(BorderStyle::FixedSingle);
   setTitleButtons(true, false);
   setIcon(":/assets/zentario.svg");
@@ -191,7 +187,7 @@ void PrecisionWindow::buildDrawing() {
   auto& summary = add<Label>("summary");
   summary.setBounds(4200, 540, 5640, 375);
   summary.setFont(Font{"ＭＳ Ｐゴシック", 14, true, false});
-  summary.setForeColour(kText);
+  summary.setForeColour(kCalculatorText);
   summary.setTransparent(true);
   summary_ = &summary;
 }
@@ -231,7 +227,7 @@ void PrecisionWindow::buildSelectors() {
       legend.setCaption(meaning.legend);
       legend.setFont(kSmall);
       legend.setAlign(Align::Centre);
-      legend.setForeColour(kText);
+      legend.setForeColour(kCalculatorText);
       legend.setTransparent(true);
       // Each option's name says it already.
       legend.setRole(Role::None);
@@ -285,7 +281,7 @@ void PrecisionWindow::buildPanels() {
     auto& box = add<TextBox>(kRows[i].box, &values);
     box.setBounds(240, top, 1935, 300);
     box.setBackColour(kValueBack);
-    box.setForeColour(i == 0 ? kText : 0x400000);
+    box.setForeColour(i == 0 ? kCalculatorText : 0x400000);
     box.setFont(kValueFont);
     box.setAlign(i == 3 ? Align::Centre : Align::Right);
     box.setReadOnly(true);
@@ -345,7 +341,7 @@ void PrecisionWindow::buildPanels() {
   examples.setCaption("値: 4.75k 4K75 47R5 4750 ／ 茶 黒 黒 赤 茶\nSMD: 4751 01C 4R7");
   examples.setFont(kSmall);
   examples.setWordWrap(true);
-  examples.setForeColour(kText);
+  examples.setForeColour(kCalculatorText);
   examples.setTransparent(true);
   // The entry boxes' descriptions say it to a reader.
   examples.setRole(Role::None);
@@ -359,7 +355,7 @@ void PrecisionWindow::buildPanels() {
     line.setBounds(240, kLineTops[i], 9600, i == 0 ? 510 : 270);
     line.setWordWrap(i == 0);
     line.setFont(kDefault9);
-    line.setForeColour(kText);
+    line.setForeColour(kCalculatorText);
     line.setTransparent(true);
     // A reader's user reaches each line by Tab as well as hearing it after a keystroke.
     line.setTabIndex(kTabFirstLine + static_cast<int>(i));

@@ -92,6 +92,8 @@ class PrecisionWindow : public Window {
   void showNote(std::string text, bool refusal);
   // A typed value or marking carried by three digits: its bands, the note and the lines.
   void showCode(const BandCode& code, const Decimal& asked, std::string note);
+  // A value or marking box emptied: no note, the lines of the bands' value.
+  void boxEmptied();
   // Text that gives no bands: the line says why, and so does the reader.
   void refuse(std::string why);
   void announceValue(std::optional<PrecisionBand> chosen, std::string after = {});
