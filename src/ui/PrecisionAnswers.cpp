@@ -105,7 +105,11 @@ std::string ColourCodeRefusal(const ColourCodeReading& r) {
       return "桃（×0.001、IEC 60062:2016 で追加）の乗数には対応していません。乗数は 黒〜白、金、銀 です";
     case CodeProblem::NotAColour: {
       std::string names;
-      for (const BandColourInfo& info : colourTable()) names += (names.empty() ? "" : " ") + std::string(info.name);
+      // Appended piece by piece: GCC 12 warns wrongly on " " + a string in an optimised build.
+      for (const BandColourInfo& info : colourTable()) {
+        if (!names.empty()) names += ' ';
+        names += info.name;
+      }
       return Quoted(r.word) + " は色として読めません。色は " + names + " で入力してください（英語名、数字も可）";
     }
     case CodeProblem::DoesNotFit: {
